@@ -1,0 +1,159 @@
+#include "app/CUSBDlg.h"
+
+#include "app/resources/ControlIds.h"
+#include "app/resources/MessageLanguage.h"
+
+namespace lc {
+namespace {
+
+constexpr int TickPeriodMs = 50;
+constexpr int TransferTickPeriodMs = 100;
+
+}  // namespace
+
+CUSBDlg::CUSBDlg(const WindowServices& services)
+    : services_(services), state_(std::make_unique<WindowState>()) {
+    services_.timer.setHandler([this] { OnTimer(); });
+}
+
+CUSBDlg::~CUSBDlg() {
+    services_.timer.stop();
+}
+
+void CUSBDlg::OnInitDialog() {
+    platform::Controls& controls = services_.controls;
+    WindowState& s = *state_;
+
+    controls.select(ids::ZoneCombo, 8);
+    controls.select(ids::DateFormatCombo, 2);
+    controls.select(ids::ChannelCombo, 0);
+    controls.select(ids::UnitCombo, 0);
+    controls.select(ids::ReportLanguageCombo, 1);
+    controls.select(ids::BatteryCombo, 2);
+    controls.select(ids::WindowLanguageCombo, static_cast<int>(s.uiLanguage));
+
+    controls.setText(ids::StartDelayEdit, u"60");
+    controls.setText(ids::IntervalEdit, u"5");
+    controls.setText(ids::LowTempEdit, u"2.0");
+    s.thresholds.lowC = 2.0;
+    s.thresholds.lowF = 35.6;
+    s.deviceInfo.tempLimitLow = -2000;
+    controls.setText(ids::HighTempEdit, u"8.0");
+    s.thresholds.highC = 8.0;
+    s.thresholds.highF = 46.4;
+    s.deviceInfo.tempLimitHigh = 2000;
+    controls.setText(ids::LowHumidityEdit, u"20.0");
+    controls.setText(ids::HighHumidityEdit, u"80.0");
+    for (platform::ControlId text :
+         {ids::BrandEdit, ids::DeviceNameEdit, ids::CustomTextEdit, ids::WebAddressEdit, ids::DeviceIdEdit}) {
+        controls.setText(text, u"");
+    }
+    controls.setText(ids::IgnoreLastEdit, u"0");
+
+    controls.setChecked(ids::AutoStartBox, true);
+
+    // After the edits: their change notifications have set bits that no one asked for.
+    s.configPacket.usedLength = 0;
+    s.configPacket.writeStage = WriteStage::NoPacket;
+    s.loggerClock = LoggerClock{};
+    s.changeFlags.bits = 0;
+    s.session.updateState.store(UpdateState::Idle);
+
+    services_.timer.start(TickPeriodMs);
+}
+
+void CUSBDlg::OnTimer() {
+    WindowState& s = *state_;
+    // A message box shown below runs its own event loop; no tick may start inside this one.
+    services_.timer.stop();
+    int period = TickPeriodMs;
+    if (!s.firstTickDone) {
+        s.firstTickDone = true;
+        ResetToNoLogger();
+    } else {
+        if (s.session.updateState.load() == UpdateState::Transferring &&
+            s.session.writeHandle.load() != platform::InvalidHidHandle) {
+            period = TransferTickPeriodMs;
+        } else {
+            ProcessChangeFlags();
+        }
+    }
+    services_.timer.start(period);
+}
+
+void CUSBDlg::onClicked(platform::ControlId id) {
+    ChangeFlags& flags = state_->changeFlags;
+    switch (id) {
+        case ids::WriteButton:
+            flags.set(change::WriteRequest);
+            break;
+        case ids::AlertBox:
+            flags.set(change::RefreshChannel);
+            break;
+        case ids::LockBox:
+            flags.set(change::ApplyLock);
+            break;
+        default:
+            break;
+    }
+}
+
+void CUSBDlg::onSelectionChanged(platform::ControlId id) {
+    ChangeFlags& flags = state_->changeFlags;
+    switch (id) {
+        case ids::ZoneCombo:
+            flags.set(change::SyncZone);
+            break;
+        case ids::DateFormatCombo:
+            flags.set(change::RefreshDate);
+            break;
+        case ids::ChannelCombo:
+            flags.set(change::RefreshChannel);
+            break;
+        case ids::UnitCombo:
+            flags.set(change::RefreshUnit);
+            break;
+        case ids::ReportLanguageCombo:
+            flags.set(change::FollowReportLanguage);
+            break;
+        case ids::WindowLanguageCombo:
+            ApplyWindowLanguage();
+            break;
+        default:
+            break;
+    }
+}
+
+void CUSBDlg::onEditChanged(platform::ControlId id) {
+    if (id == ids::IntervalEdit && state_->session.loggerCount.load() != 0) {
+        state_->changeFlags.set(change::RefreshDuration);
+    }
+}
+
+void CUSBDlg::ProcessChangeFlags() {}
+
+void CUSBDlg::ResetToNoLogger() {
+    platform::Controls& controls = services_.controls;
+    WindowState& s = *state_;
+    if (s.configPacket.writeStage != WriteStage::NoPacket) {
+        services_.messages.show(std::u16string(
+            ByLanguage(controls, u"配置中断,请确保设备连接良好!",
+                       u"Setting interrupted, please make sure the device keeping connection!")));
+    }
+    s.configPacket.writeStage = WriteStage::NoPacket;
+    s.configPacket.usedLength = 0;
+    controls.setText(ids::DurationDisplay,
+                     std::u16string(ByLanguage(controls, u"最大记录时长:", u"Lasting Days:")));
+    controls.invalidate(ids::DurationDisplay);
+    if (s.session.updateState.load() == UpdateState::Idle) {
+        s.writeReady = 0;
+        controls.setText(ids::WriteButton,
+                         std::u16string(ByLanguage(controls, u"请插入设备", u"Please connect the device")));
+        controls.invalidate(ids::WriteButton);
+        controls.enable(ids::WriteButton, false);
+    }
+}
+
+void CUSBDlg::ApplyWindowLanguage() {}
+
+}  // namespace lc

@@ -1,0 +1,10 @@
+#include "app/resources/ControlIds.h"
+#include "protocol/Gates.h"
+
+namespace lc {
+
+bool AlertsLocked(const platform::Controls& controls, const DeviceInfo& info) {
+    return info.firmwareVersion >= 0x0040 && !controls.isChecked(ids::AlertBox);
+}
+
+}  // namespace lc

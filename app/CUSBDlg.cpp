@@ -1,13 +1,28 @@
 #include "app/CUSBDlg.h"
 
+#include <string>
+
+#include "app/LanguageSwitch.h"
+#include "app/LockRule.h"
+#include "app/WriteButton.h"
 #include "app/resources/ControlIds.h"
-#include "app/resources/MessageLanguage.h"
+#include "app/resources/WindowTexts.h"
 
 namespace lc {
 namespace {
 
 constexpr int TickPeriodMs = 50;
 constexpr int TransferTickPeriodMs = 100;
+
+constexpr resources::Bilingual SettingInterrupted{
+    u"配置中断,请确保设备连接良好!", u"Setting interrupted, please make sure the device keeping connection!"};
+
+constexpr resources::Bilingual UpdateInterrupted{u"升级中断,请确保设备连接良好!",
+                                                 u"Update interrupt,please keep the device connected!"};
+
+void Show(WindowServices& services, const resources::Bilingual& message) {
+    services.messages.show(std::u16string(message.in(CurrentLanguage(services.controls))));
+}
 
 }  // namespace
 
@@ -63,22 +78,45 @@ void CUSBDlg::OnInitDialog() {
 }
 
 void CUSBDlg::OnTimer() {
-    WindowState& s = *state_;
-    // A message box shown below runs its own event loop; no tick may start inside this one.
+    // Message boxes shown during the tick run their own event loop; no tick may start inside this one.
     services_.timer.stop();
-    int period = TickPeriodMs;
+    services_.timer.start(RunTick());
+}
+
+int CUSBDlg::RunTick() {
+    WindowState& s = *state_;
     if (!s.firstTickDone) {
+        // A logger the worker has already opened is taken on the next tick.
         s.firstTickDone = true;
         ResetToNoLogger();
-    } else {
-        if (s.session.updateState.load() == UpdateState::Transferring &&
-            s.session.writeHandle.load() != platform::InvalidHidHandle) {
-            period = TransferTickPeriodMs;
-        } else {
-            ProcessChangeFlags();
-        }
+        return TickPeriodMs;
     }
-    services_.timer.start(period);
+    if (s.session.updateState.load() == UpdateState::Transferring) {
+        if (s.session.writeHandle.load() != platform::InvalidHidHandle) {
+            return TransferTickPeriodMs;
+        }
+        EndInterruptedTransfer();
+    }
+    TakeLinkNotice();
+    ProcessChangeFlags();
+    return TickPeriodMs;
+}
+
+// The logger went away while the worker was sending it firmware.
+void CUSBDlg::EndInterruptedTransfer() {
+    DeviceSession& session = state_->session;
+    session.imageLength.store(0);
+    session.imageOffset.store(0);
+    session.updateState.store(UpdateState::Idle);
+    Show(services_, UpdateInterrupted);
+}
+
+void CUSBDlg::TakeLinkNotice() {
+    DeviceSession& session = state_->session;
+    if (session.linkEvent.load() == LinkEvent::Removed) {
+        session.linkEvent.store(LinkEvent::None);
+        ResetToNoLogger();
+    }
 }
 
 void CUSBDlg::onClicked(platform::ControlId id) {
@@ -117,7 +155,7 @@ void CUSBDlg::onSelectionChanged(platform::ControlId id) {
             flags.set(change::FollowReportLanguage);
             break;
         case ids::WindowLanguageCombo:
-            ApplyWindowLanguage();
+            ApplyWindowLanguage(services_.controls, state_->uiLanguage, state_->writeReady);
             break;
         default:
             break;
@@ -130,30 +168,33 @@ void CUSBDlg::onEditChanged(platform::ControlId id) {
     }
 }
 
-void CUSBDlg::ProcessChangeFlags() {}
+void CUSBDlg::ProcessChangeFlags() {
+    ChangeFlags& flags = state_->changeFlags;
+    if (flags.bits == 0) {
+        return;
+    }
+    // Each bit is tested against the word as it is now: a message box shown by an earlier step lets
+    // handlers set bits that a later test still sees.
+    if (flags.take(change::ApplyLock)) {
+        ApplyLockRule(services_.controls);
+    }
+}
 
 void CUSBDlg::ResetToNoLogger() {
     platform::Controls& controls = services_.controls;
     WindowState& s = *state_;
     if (s.configPacket.writeStage != WriteStage::NoPacket) {
-        services_.messages.show(std::u16string(
-            ByLanguage(controls, u"配置中断,请确保设备连接良好!",
-                       u"Setting interrupted, please make sure the device keeping connection!")));
+        Show(services_, SettingInterrupted);
     }
     s.configPacket.writeStage = WriteStage::NoPacket;
     s.configPacket.usedLength = 0;
     controls.setText(ids::DurationDisplay,
-                     std::u16string(ByLanguage(controls, u"最大记录时长:", u"Lasting Days:")));
+                     std::u16string(resources::DurationLabel.in(CurrentLanguage(controls))));
     controls.invalidate(ids::DurationDisplay);
+    // During a firmware update the button shows the update's progress; the update owns it.
     if (s.session.updateState.load() == UpdateState::Idle) {
-        s.writeReady = 0;
-        controls.setText(ids::WriteButton,
-                         std::u16string(ByLanguage(controls, u"请插入设备", u"Please connect the device")));
-        controls.invalidate(ids::WriteButton);
-        controls.enable(ids::WriteButton, false);
+        ShowNoLogger(controls, s.writeReady);
     }
 }
-
-void CUSBDlg::ApplyWindowLanguage() {}
 
 }  // namespace lc

@@ -30,9 +30,12 @@ class CUSBDlg : public platform::ControlEvents {
     const WindowState& state() const { return *state_; }
 
   private:
+    // The tick's work between stopping and re-arming the timer; returns the next period.
+    int RunTick();
+    void EndInterruptedTransfer();
+    void TakeLinkNotice();
     void ProcessChangeFlags();
     void ResetToNoLogger();
-    void ApplyWindowLanguage();
 
     WindowServices services_;
     // On the heap: the information block alone is a quarter of a megabyte.

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "app/resources/WindowTexts.h"
 #include "form/AlertThresholds.h"
 #include "form/ChangeFlags.h"
 #include "form/ConfigDraft.h"
@@ -12,9 +13,6 @@
 #include "protocol/InfoBlock.h"
 
 namespace lc {
-
-// The window language: the selection of the window-language combo.
-enum class UiLanguage : std::int32_t { Chinese = 0, English = 1 };
 
 // Everything one configuration window remembers between handlers and ticks. One object per window, so
 // that every test builds a fresh tool.

@@ -1,0 +1,146 @@
+#include "protocol/firmware/FirmwareUpdate.h"
+
+#include <utility>
+
+#include "app/resources/ControlIds.h"
+#include "platform/Text.h"
+#include "protocol/firmware/ArmFirmwareImage.h"
+#include "protocol/firmware/ChooseFirmwareModel.h"
+#include "protocol/firmware/FirmwareFrames.h"
+
+namespace lc {
+namespace {
+
+// The same limit as a request's write; the write is not retried here: a frame that does not reach
+// the logger brings no acknowledgement, and the worker writes it again after its read timeout.
+constexpr int FrameWriteTimeoutMs = 500;
+
+}  // namespace
+
+FirmwareUpdate::FirmwareUpdate(DeviceSession& session, const FirmwareImages& images, platform::HidAccess& hid,
+                               platform::Ui ui, platform::UiDispatch& uiDispatch)
+    : session_(session), images_(images), hid_(hid), ui_(ui), uiDispatch_(uiDispatch) {}
+
+bool FirmwareUpdate::StartFirmwareUpdate(const DeviceInfo& info) {
+    if (session_.updateState.load() != UpdateState::Idle) {
+        return true;
+    }
+    DisarmFirmwareImage(session_);
+    if (!ArmImageFor(info)) {
+        return false;
+    }
+    if (session_.loggerCount.load() >= 2) {
+        ui_.messages.show(u"升级失败,请确保只有一个设备插入USB!");
+        return true;
+    }
+    ui_.controls.enable(ids::WriteButton, false);
+
+    // txReport is the UI thread's until Transferring is published; from then on every report the
+    // worker receives is taken as an acknowledgement of the frame in txReport.
+    BuildNextFrame();
+    firstFrameWriting_.store(true);
+    session_.updateState.store(UpdateState::Transferring);
+    DiscardPublishedReport();
+    WriteCurrentFrame();
+    firstFrameWriting_.store(false);
+    firstFrameWriting_.notify_all();
+    return true;
+}
+
+bool FirmwareUpdate::ArmImageFor(const DeviceInfo& info) {
+    const std::optional<FirmwareModel> model = ChooseFirmwareModel(info);
+    if (!model) {
+        return false;
+    }
+    const FirmwareImage* image = images_.find(*model);
+    if (image == nullptr || !ArmFirmwareImage(session_, info.firmwareVersion, *image, KindOf(*model).length)) {
+        return false;
+    }
+    if (image->firstModelByte() != info.hardwareCode || image->secondModelByte() != info.deviceType) {
+        DisarmFirmwareImage(session_);
+        ui_.messages.show(u"固件PID/VID不匹配!");
+        return false;
+    }
+    return true;
+}
+
+void FirmwareUpdate::SendFirmwareFrame(bool again) {
+    // Bounded: the UI thread's write returns within its time limit and waits for nothing.
+    firstFrameWriting_.wait(true);
+    if (again) {
+        WriteCurrentFrame();
+        return;
+    }
+    const NextFrame next = BuildNextFrame();
+    if (next == NextFrame::None) {
+        return;
+    }
+    WriteCurrentFrame();
+    if (next == NextFrame::ClosingFrame) {
+        EnterAwaitingRestart();
+    }
+}
+
+FirmwareUpdate::NextFrame FirmwareUpdate::BuildNextFrame() {
+    const std::uint32_t length = session_.imageLength.load();
+    if (length == 0) {
+        return NextFrame::None;
+    }
+    platform::HidReport& frame = session_.txReport;
+    const std::uint32_t offset = session_.imageOffset.load();
+    if (offset < length) {
+        const std::uint32_t sent = offset + BuildFirmwareDataFrame(frame, session_.imageData, offset);
+        session_.imageOffset.store(sent);
+        const int percent = FirmwarePercent(sent, length);
+        if (percent != FirmwarePercent(offset, length)) {
+            PostButtonText(platform::FormatText("升级中(%02d%%)", percent), false);
+        }
+        return NextFrame::Frame;
+    }
+    // The last data frame carries a payload; once it is acknowledged the empty one follows, and once
+    // that is acknowledged the closing frame.
+    if (frame[2] > FrameHeaderLength) {
+        BuildEmptyFirmwareFrame(frame, length);
+        return NextFrame::Frame;
+    }
+    BuildFirmwareClosingFrame(frame);
+    DisarmFirmwareImage(session_);
+    return NextFrame::ClosingFrame;
+}
+
+void FirmwareUpdate::WriteCurrentFrame() {
+    // HidAccess writes are synchronous: when write() returns nothing is left outstanding on the
+    // handle, so a frame written again after a timeout never meets an earlier write still in use.
+    // The outcome is not looked at: a lost frame brings no acknowledgement, and the worker's read
+    // timeout leads to a resend or to the removal handling.
+    hid_.write(session_.writeHandle.load(), session_.txReport, FrameWriteTimeoutMs);
+}
+
+void FirmwareUpdate::EnterAwaitingRestart() {
+    // Published after the closing frame's write, so that txReport stays the worker's until it is done.
+    session_.updateState.store(UpdateState::AwaitingRestart);
+    PostButtonText(u"正在更新固件", true);
+}
+
+void FirmwareUpdate::DiscardPublishedReport() {
+    // A report the worker published before it saw Transferring waits for a consumer that never comes,
+    // and while it waits the worker issues no read: the first frame's acknowledgement would never be
+    // taken. The exchange leaves alone a report that the worker has meanwhile taken as an
+    // acknowledgement itself.
+    std::int32_t marker = session_.rxMarker.load();
+    if (marker >= 0 && session_.rxMarker.compare_exchange_strong(marker, NothingOutstanding)) {
+        session_.rxMarker.notify_all();
+    }
+}
+
+void FirmwareUpdate::PostButtonText(std::u16string text, bool invalidate) {
+    platform::Controls& controls = ui_.controls;
+    uiDispatch_.post([&controls, text = std::move(text), invalidate] {
+        controls.setText(ids::WriteButton, text);
+        if (invalidate) {
+            controls.invalidate(ids::WriteButton);
+        }
+    });
+}
+
+}  // namespace lc

@@ -46,4 +46,11 @@ struct DeviceSession {
     std::atomic<std::uint32_t> imageOffset{0};
 };
 
+// Hands a published report back to the worker, or throws away one nobody took. The worker sleeps on
+// rxMarker while a report is published, so every write of -1 must wake it: write it through here.
+inline void HandBackReport(DeviceSession& session) {
+    session.rxMarker.store(NothingOutstanding, std::memory_order_release);
+    session.rxMarker.notify_all();
+}
+
 }  // namespace lc

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "app/resources/ControlIds.h"
@@ -19,6 +20,34 @@ using testing::InfoBlockBuilder;
 std::string CodePage(const char16_t* text) {
     return platform::ToCodePage936(text);
 }
+
+// The controls that say what a logger measures.
+struct SensorControls {
+    int channel;
+    bool channelEnabled;
+    int unit;
+    bool unitEnabled;
+    int temperatureEditsEnabled;  // of the high and low edit, 0..2
+    int humidityEditsEnabled;
+
+    static SensorControls Of(const fakes::FakeControls& controls) {
+        const auto enabledOf = [&](platform::ControlId high, platform::ControlId low) {
+            return int{controls.isEnabled(high)} + int{controls.isEnabled(low)};
+        };
+        return {controls.selection(ids::ChannelCombo),
+                controls.isEnabled(ids::ChannelCombo),
+                controls.selection(ids::UnitCombo),
+                controls.isEnabled(ids::UnitCombo),
+                enabledOf(ids::HighTempEdit, ids::LowTempEdit),
+                enabledOf(ids::HighHumidityEdit, ids::LowHumidityEdit)};
+    }
+    bool operator==(const SensorControls&) const = default;
+    friend std::ostream& operator<<(std::ostream& out, const SensorControls& s) {
+        return out << "channel " << s.channel << (s.channelEnabled ? "+" : "-") << " unit " << s.unit
+                   << (s.unitEnabled ? "+" : "-") << " temperature edits " << s.temperatureEditsEnabled
+                   << " humidity edits " << s.humidityEditsEnabled;
+    }
+};
 
 class FormFillTest : public ::testing::Test {
   protected:
@@ -131,32 +160,23 @@ TEST_F(FormFillTest, StoredCodesOutOfRangeFallBack) {
 TEST_F(FormFillTest, StoredChannelAndUnitFollowTheLoggersSensors) {
     struct Case {
         std::uint8_t model, capabilities, channelCode;
-        int channelShown;
-        bool channelEnabled;
-        int unitShown;
-        bool unitEnabled, humidityEnabled;
+        SensorControls shown;  // the temperature edits are left to the capacity refresh
     };
     const Case cases[] = {
-        {0x65, 0x61, 1, 0, true, 0, false, false},  // both sensors, temperature stored
-        {0x65, 0x61, 2, 1, true, 0, false, true},
-        {0x45, 0x41, 3, 1, false, 0, false, true},  // humidity only
-        {0x25, 0xA1, 3, 0, false, 1, true, false},  // temperature only, Fahrenheit capable
-        {0x04, 0x61, 3, 2, true, 0, false, false},  // model 4 has no humidity whatever the combo offers
-        {0x06, 0x61, 3, 2, true, 0, false, true},
+        {0x65, 0x61, 1, {0, true, 0, false, 2, 0}},  // both sensors, temperature stored
+        {0x65, 0x61, 2, {1, true, 0, false, 2, 2}},
+        {0x45, 0x41, 3, {1, false, 0, false, 2, 2}},  // humidity only
+        {0x25, 0xA1, 3, {0, false, 1, true, 2, 0}},   // temperature only, Fahrenheit capable
+        {0x04, 0x61, 3, {2, true, 0, false, 2, 0}},   // model 4 has no humidity whatever the combo offers
+        {0x06, 0x61, 3, {2, true, 0, false, 2, 2}},
     };
     for (const Case& c : cases) {
         controls.enable(ids::HighHumidityEdit, true);
         controls.enable(ids::LowHumidityEdit, true);
         logger.logger(c.model, c.capabilities).byte(ChannelCode, c.channelCode).byte(UnitCode, 1);
         fill();
-        const std::string where =
-            "model " + std::to_string(c.model) + " caps " + std::to_string(c.capabilities);
-        EXPECT_EQ(selection(ids::ChannelCombo), c.channelShown) << where;
-        EXPECT_EQ(enabled(ids::ChannelCombo), c.channelEnabled) << where;
-        EXPECT_EQ(selection(ids::UnitCombo), c.unitShown) << where;
-        EXPECT_EQ(enabled(ids::UnitCombo), c.unitEnabled) << where;
-        EXPECT_EQ(enabled(ids::HighHumidityEdit), c.humidityEnabled) << where;
-        EXPECT_EQ(enabled(ids::LowHumidityEdit), c.humidityEnabled) << where;
+        EXPECT_EQ(SensorControls::Of(controls), c.shown)
+            << "model " << int{c.model} << " caps " << int{c.capabilities};
     }
 }
 
@@ -186,20 +206,17 @@ TEST_F(FormFillTest, TextSlotsShowWhatComesBeforeTheirTerminatorAndNeverTheirLas
 TEST_F(FormFillTest, WithoutStoredSettingsOnlyTheModelsControlsChange) {
     struct Case {
         std::uint8_t model, capabilities;
-        int channelShown;
-        bool channelEnabled;
-        int unitShown;
-        bool unitEnabled, temperatureEnabled, humidityEnabled;
+        SensorControls shown;
     };
     // Before each fill the channel shows 2 and the unit 1.
     const Case cases[] = {
-        {0x45, 0x00, 1, false, 1, false, false, true},  // model code says humidity only
-        {0x65, 0x00, 2, true, 0, false, true, true},    // model code says both, no Fahrenheit
-        {0x65, 0x80, 2, true, 1, true, true, true},    {0x25, 0x00, 0, false, 1, false, true, false},
-        {0x01, 0x40, 1, false, 1, false, false, true},  // model 1 says it in its capabilities
-        {0x89, 0xE0, 2, true, 1, true, true, true},     // model 9, top bit ignored
-        {0x06, 0x00, 0, false, 1, false, true, false},  // neither sensor named: temperature
-        {0x04, 0xC0, 0, false, 1, true, true, false},   // model 4 measures temperature
+        {0x45, 0x00, {1, false, 1, false, 0, 2}},  // model code says humidity only
+        {0x65, 0x00, {2, true, 0, false, 2, 2}},   // model code says both, no Fahrenheit
+        {0x65, 0x80, {2, true, 1, true, 2, 2}},   {0x25, 0x00, {0, false, 1, false, 2, 0}},
+        {0x01, 0x40, {1, false, 1, false, 0, 2}},  // model 1 says it in its capabilities
+        {0x89, 0xE0, {2, true, 1, true, 2, 2}},    // model 9, top bit ignored
+        {0x06, 0x00, {0, false, 1, false, 2, 0}},  // neither sensor named: temperature
+        {0x04, 0xC0, {0, false, 1, true, 2, 0}},   // model 4 measures temperature
     };
     for (const Case& c : cases) {
         controls.select(ids::ChannelCombo, 2);
@@ -212,14 +229,7 @@ TEST_F(FormFillTest, WithoutStoredSettingsOnlyTheModelsControlsChange) {
         fill();
         const std::string where =
             "model " + std::to_string(c.model) + " caps " + std::to_string(c.capabilities);
-        EXPECT_EQ(selection(ids::ChannelCombo), c.channelShown) << where;
-        EXPECT_EQ(enabled(ids::ChannelCombo), c.channelEnabled) << where;
-        EXPECT_EQ(selection(ids::UnitCombo), c.unitShown) << where;
-        EXPECT_EQ(enabled(ids::UnitCombo), c.unitEnabled) << where;
-        EXPECT_EQ(enabled(ids::HighTempEdit), c.temperatureEnabled) << where;
-        EXPECT_EQ(enabled(ids::LowTempEdit), c.temperatureEnabled) << where;
-        EXPECT_EQ(enabled(ids::HighHumidityEdit), c.humidityEnabled) << where;
-        EXPECT_EQ(enabled(ids::LowHumidityEdit), c.humidityEnabled) << where;
+        EXPECT_EQ(SensorControls::Of(controls), c.shown) << where;
         EXPECT_TRUE(controls.isChecked(ids::AlertBox)) << where;
         EXPECT_TRUE(enabled(ids::AlertBox)) << where;
         EXPECT_EQ(text(ids::StartDelayEdit), "15") << where;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <utility>
@@ -32,7 +32,8 @@ std::span<const FirmwareImageKind> FirmwareImageKinds();
 class FirmwareImage {
   public:
     // The bytes of a file, taken as an image only when length and header are those of its kind.
-    static std::optional<FirmwareImage> FromBytes(const FirmwareImageKind& kind, std::vector<std::uint8_t> bytes);
+    static std::optional<FirmwareImage> FromBytes(const FirmwareImageKind& kind,
+                                                  std::vector<std::uint8_t> bytes);
 
     std::span<const std::uint8_t> bytes() const { return bytes_; }
     std::uint8_t firstModelByte() const { return bytes_[260]; }

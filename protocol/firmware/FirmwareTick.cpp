@@ -16,8 +16,8 @@ bool WatchFirmwareTransfer(DeviceSession& session, const platform::Ui& ui) {
     // The worker closed the handles when it found the logger gone, and writes no frame after that.
     DisarmFirmwareImage(session);
     session.updateState.store(UpdateState::Idle);
-    ui.messages.show(platform::Utf8ToUtf16(InWindowLanguage(ui.controls, "升级中断,请确保设备连接良好!",
-                                                            "Update interrupt,please keep the device connected!")));
+    ui.messages.show(platform::Utf8ToUtf16(InWindowLanguage(
+        ui.controls, "升级中断,请确保设备连接良好!", "Update interrupt,please keep the device connected!")));
     return false;
 }
 

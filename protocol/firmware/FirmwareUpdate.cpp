@@ -53,7 +53,8 @@ bool FirmwareUpdate::ArmImageFor(const DeviceInfo& info) {
         return false;
     }
     const FirmwareImage* image = images_.find(*model);
-    if (image == nullptr || !ArmFirmwareImage(session_, info.firmwareVersion, *image, KindOf(*model).length)) {
+    if (image == nullptr ||
+        !ArmFirmwareImage(session_, info.firmwareVersion, *image, KindOf(*model).length)) {
         return false;
     }
     if (image->firstModelByte() != info.hardwareCode || image->secondModelByte() != info.deviceType) {

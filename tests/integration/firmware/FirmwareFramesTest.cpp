@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/resources/ControlIds.h"
+#include "platform/Text.h"
+#include "protocol/firmware/FirmwareUpdate.h"
+#include "tests/fakes/FakeControls.h"
+#include "tests/fakes/FakeMessageBox.h"
+#include "tests/fakes/FakeUiDispatch.h"
+#include "tests/integration/firmware/CaseName.h"
+#include "tests/integration/firmware/TestImages.h"
+
+namespace lc {
+namespace {
+
+constexpr platform::HidHandle LoggerHandle = 7;
+
+// The logger's end of the write handle: keeps every report written to it.
+class RecordingHid : public platform::HidAccess {
+  public:
+    std::vector<platform::HidInterfaceInfo> enumerate() override { return {}; }
+    platform::HidHandle openForReading(const std::string&) override { return platform::InvalidHidHandle; }
+    platform::HidHandle openForWriting(const std::string&) override { return platform::InvalidHidHandle; }
+    void close(platform::HidHandle) override {}
+    platform::HidTransfer read(platform::HidHandle, platform::HidReport&, int) override { return {}; }
+    platform::HidTransfer write(platform::HidHandle handle, const platform::HidReport& report, int) override {
+        EXPECT_EQ(handle, LoggerHandle);
+        written.push_back(report);
+        return {platform::HidIo::Completed, 64};
+    }
+    bool exists(const std::string&) override { return true; }
+
+    std::vector<platform::HidReport> written;
+};
+
+std::uint32_t OffsetOf(const platform::HidReport& frame) {
+    return frame[3] | frame[4] << 8 | frame[5] << 16;
+}
+
+class FirmwareFrames : public ::testing::Test {
+  protected:
+    FirmwareFrames() {
+        for (const FirmwareImageKind& kind : FirmwareImageKinds()) {
+            testing::WriteImageFile(folder.path(), kind.fileName, testing::ImageBytes(kind));
+        }
+        images = FirmwareImages::Load({folder.path()});
+        session.writeHandle.store(LoggerHandle);
+        session.loggerCount.store(1);
+        // The window's Ready state.
+        controls.setText(ids::WriteButton, u"写入配置(HID)");
+        controls.enable(ids::WriteButton, true);
+    }
+
+    // Acknowledges every frame the way the worker does, noting the button's text after each one.
+    void AcknowledgeUntilRestart() {
+        buttonAfterFrame.push_back(ButtonText());
+        while (session.updateState.load() == UpdateState::Transferring) {
+            update.SendFirmwareFrame(false);
+            buttonAfterFrame.push_back(ButtonText());
+        }
+    }
+
+    std::string ButtonText() {
+        dispatch.runPending();
+        return platform::Utf16ToUtf8(controls.text(ids::WriteButton));
+    }
+
+    testing::TemporaryFolder folder;
+    FirmwareImages images;
+    DeviceSession session;
+    RecordingHid hid;
+    fakes::FakeControls controls;
+    fakes::FakeMessageBox messages;
+    fakes::FakeUiDispatch dispatch;
+    FirmwareUpdate update{session, images, hid, platform::Ui{controls, messages}, dispatch};
+    std::vector<std::string> buttonAfterFrame;
+};
+
+DeviceInfo Logger(std::uint16_t version, std::uint8_t model, std::uint8_t type) {
+    DeviceInfo info;
+    info.firmwareVersion = version;
+    info.modelCode = model;
+    info.capabilityFlags = 0x0C;
+    info.deviceType = type;
+    return info;
+}
+
+struct Transfer {
+    const char* what;
+    DeviceInfo logger;
+    FirmwareModel model;
+    std::size_t dataFrames;
+    std::uint32_t lastPayload;
+};
+
+class WholeTransfer : public FirmwareFrames, public ::testing::WithParamInterface<Transfer> {};
+
+TEST_P(WholeTransfer, SendsTheImageInSlicesThenTheEmptyAndTheClosingFrame) {
+    const Transfer& t = GetParam();
+    const std::span<const std::uint8_t> image = images.find(t.model)->bytes();
+
+    ASSERT_TRUE(update.StartFirmwareUpdate(t.logger));
+    EXPECT_FALSE(controls.isEnabled(ids::WriteButton));
+    AcknowledgeUntilRestart();
+
+    ASSERT_EQ(hid.written.size(), t.dataFrames + 2);
+    std::uint32_t offset = 0;
+    for (std::size_t i = 0; i < t.dataFrames; ++i) {
+        const platform::HidReport& frame = hid.written[i];
+        const std::uint32_t payload = i + 1 < t.dataFrames ? 56 : t.lastPayload;
+        ASSERT_EQ(frame[0], 0x01);
+        ASSERT_EQ(frame[1], 0x93);
+        ASSERT_EQ(frame[2], 6 + payload) << "frame " << i;
+        ASSERT_EQ(OffsetOf(frame), offset) << "frame " << i;
+        ASSERT_TRUE(std::equal(frame.begin() + 6, frame.begin() + 6 + payload, image.begin() + offset));
+        ASSERT_TRUE(
+            std::all_of(frame.begin() + 6 + payload, frame.end(), [](std::uint8_t b) { return b == 0; }));
+        offset += payload;
+    }
+    EXPECT_EQ(offset, image.size());
+
+    platform::HidReport empty{
+        0x01, 0x93, 6, static_cast<std::uint8_t>(image.size()), static_cast<std::uint8_t>(image.size() >> 8),
+        0};
+    EXPECT_EQ(hid.written[t.dataFrames], empty);
+    EXPECT_EQ(hid.written[t.dataFrames + 1], (platform::HidReport{0x01, 0x7F, 6}));
+
+    EXPECT_EQ(session.updateState.load(), UpdateState::AwaitingRestart);
+    EXPECT_EQ(session.imageLength.load(), 0u);
+    EXPECT_EQ(session.imageOffset.load(), 0u);
+    EXPECT_TRUE(session.imageData.empty());
+    EXPECT_EQ(buttonAfterFrame.back(), "正在更新固件");
+    EXPECT_GE(controls.control(ids::WriteButton).invalidations, 1);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FirmwareFrames, WholeTransfer,
+    ::testing::Values(Transfer{"Model98", Logger(0x4068, 98, 160), FirmwareModel::Model98, 1116, 24},
+                      Transfer{"Bit7", Logger(0x4065, 0x80, 131), FirmwareModel::ModelBit7, 1107, 16}),
+    testing::CaseName());
+
+TEST_F(FirmwareFrames, ProgressShowsFromTheTwelfthFrameOnAndEndsAt99) {
+    ASSERT_TRUE(update.StartFirmwareUpdate(Logger(0x4001, 7, 160)));
+    AcknowledgeUntilRestart();
+
+    // buttonAfterFrame[i] is the text once i + 1 frames have gone.
+    for (std::size_t i = 0; i < 11; ++i) {
+        EXPECT_EQ(buttonAfterFrame[i], "写入配置(HID)") << "after frame " << i + 1;
+    }
+    EXPECT_EQ(buttonAfterFrame[11], "升级中(01%)");
+    EXPECT_EQ(buttonAfterFrame[1115], "升级中(99%)");  // the last data frame
+    EXPECT_EQ(buttonAfterFrame[1116], "升级中(99%)");  // the empty data frame changes nothing
+    std::vector<std::string> shown;
+    for (const std::string& text : buttonAfterFrame) {
+        if (shown.empty() || shown.back() != text) {
+            shown.push_back(text);
+        }
+    }
+    ASSERT_EQ(shown.size(), 1 + 99 + 1);
+    EXPECT_EQ(shown[50], "升级中(50%)");
+}
+
+TEST_F(FirmwareFrames, AFrameWrittenAgainIsTheSameFrame) {
+    ASSERT_TRUE(update.StartFirmwareUpdate(Logger(0x4001, 4, 131)));
+    update.SendFirmwareFrame(false);
+    update.SendFirmwareFrame(true);
+    update.SendFirmwareFrame(true);
+
+    ASSERT_EQ(hid.written.size(), 4u);
+    EXPECT_EQ(OffsetOf(hid.written[1]), 56u);
+    EXPECT_EQ(hid.written[2], hid.written[1]);
+    EXPECT_EQ(hid.written[3], hid.written[1]);
+    EXPECT_EQ(session.imageOffset.load(), 112u);
+}
+
+TEST_F(FirmwareFrames, StartDiscardsAReportNobodyTook) {
+    session.rxMarker.store(3);
+    ASSERT_TRUE(update.StartFirmwareUpdate(Logger(0x4001, 4, 131)));
+    EXPECT_EQ(session.rxMarker.load(), NothingOutstanding);
+    EXPECT_EQ(session.updateState.load(), UpdateState::Transferring);
+}
+
+struct Declined {
+    const char* what;
+    DeviceInfo logger;
+};
+
+class DeclinedUpdate : public FirmwareFrames, public ::testing::WithParamInterface<Declined> {};
+
+TEST_P(DeclinedUpdate, SendsNothingAndLetsTheWriteGoAhead) {
+    EXPECT_FALSE(update.StartFirmwareUpdate(GetParam().logger));
+    EXPECT_TRUE(hid.written.empty());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(session.updateState.load(), UpdateState::Idle);
+    EXPECT_EQ(session.imageLength.load(), 0u);
+    EXPECT_TRUE(controls.isEnabled(ids::WriteButton));
+}
+
+INSTANTIATE_TEST_SUITE_P(FirmwareFrames, DeclinedUpdate,
+                         ::testing::Values(Declined{"Model98Current", Logger(0x4069, 98, 160)},
+                                           Declined{"Model7Newer", Logger(0x40FF, 7, 160)},
+                                           Declined{"Model4Current", Logger(0x4069, 4, 131)},
+                                           Declined{"Bit7Current", Logger(0x4066, 0x80, 131)},
+                                           Declined{"Bit7Newer", Logger(0x4067, 0x80, 131)},
+                                           Declined{"OtherFamily", Logger(0x3001, 98, 160)},
+                                           Declined{"NotAnUpdatableModel", Logger(0x4001, 9, 160)}),
+                         testing::CaseName());
+
+TEST_F(FirmwareFrames, NoImageFileMeansNoUpdate) {
+    std::filesystem::remove(folder.path() / KindOf(FirmwareModel::Model4).fileName);
+    images = FirmwareImages::Load({folder.path()});
+    EXPECT_FALSE(update.StartFirmwareUpdate(Logger(0x4001, 4, 131)));
+    EXPECT_TRUE(hid.written.empty());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+struct Mismatch {
+    const char* what;
+    std::uint8_t model;
+    std::uint8_t hardwareCode;
+    std::uint8_t deviceType;
+};
+
+class ModelMismatch : public FirmwareFrames, public ::testing::WithParamInterface<Mismatch> {};
+
+TEST_P(ModelMismatch, SaysSoAndLetsTheWriteGoAhead) {
+    DeviceInfo logger = Logger(0x4001, GetParam().model, GetParam().deviceType);
+    logger.hardwareCode = GetParam().hardwareCode;
+
+    EXPECT_FALSE(update.StartFirmwareUpdate(logger));
+
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"固件PID/VID不匹配!"});
+    EXPECT_TRUE(hid.written.empty());
+    EXPECT_EQ(session.updateState.load(), UpdateState::Idle);
+    EXPECT_EQ(session.imageLength.load(), 0u);
+    EXPECT_TRUE(session.imageData.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(FirmwareFrames, ModelMismatch,
+                         ::testing::Values(Mismatch{"Bit7OnType160", 0x80, 0x00, 160},
+                                           Mismatch{"HardwareCodeOn98", 98, 0x01, 160},
+                                           Mismatch{"HardwareCodeOn4", 4, 0xFF, 131}),
+                         testing::CaseName());
+
+TEST_F(FirmwareFrames, TwoLoggersTakeTheRequestButSendNothing) {
+    session.loggerCount.store(2);
+    EXPECT_TRUE(update.StartFirmwareUpdate(Logger(0x4001, 98, 160)));
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"升级失败,请确保只有一个设备插入USB!"});
+    EXPECT_TRUE(hid.written.empty());
+    EXPECT_EQ(session.updateState.load(), UpdateState::Idle);
+    EXPECT_TRUE(controls.isEnabled(ids::WriteButton));
+    EXPECT_EQ(ButtonText(), "写入配置(HID)");
+}
+
+TEST_F(FirmwareFrames, TwoLoggersWithNothingDueLetTheWriteGoAhead) {
+    session.loggerCount.store(2);
+    EXPECT_FALSE(update.StartFirmwareUpdate(Logger(0x4069, 98, 160)));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(FirmwareFrames, ARequestDuringAnUpdateStartsNothing) {
+    ASSERT_TRUE(update.StartFirmwareUpdate(Logger(0x4001, 98, 160)));
+    const std::uint32_t offset = session.imageOffset.load();
+    EXPECT_TRUE(update.StartFirmwareUpdate(Logger(0x4001, 98, 160)));
+    EXPECT_EQ(hid.written.size(), 1u);
+    EXPECT_EQ(session.imageOffset.load(), offset);
+}
+
+}  // namespace
+}  // namespace lc

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "link/DeviceSession.h"
+#include "platform/HidAccess.h"
+#include "platform/MessageBox.h"
+
+namespace lc {
+
+// What a UI-thread transaction on the link needs.
+struct Link {
+    DeviceSession& session;
+    platform::HidAccess& hid;
+    platform::MessageBox& messages;
+};
+
+}  // namespace lc

@@ -1,0 +1,226 @@
+#include "link/LinkWorker.h"
+
+#include <algorithm>
+
+#include "link/CommandFrame.h"
+#include "link/EnumerateLoggers.h"
+
+namespace lc {
+
+namespace {
+
+using std::chrono::milliseconds;
+
+constexpr milliseconds NoticePoll{1};
+constexpr milliseconds SearchPause{50};
+constexpr milliseconds ReadSlice{1000};
+// A read slice is waited for in short pieces, so that a stop is never kept waiting long.
+constexpr milliseconds ReadPiece{20};
+
+}  // namespace
+
+LinkWorker::LinkWorker(DeviceSession& session, platform::HidAccess& hid, platform::UiDispatch& uiDispatch,
+                       platform::MessageBox& messages, FirmwareFrameSender* firmware)
+    : session_(session), hid_(hid), firmware_(firmware), relay_(uiDispatch, messages) {}
+
+LinkWorker::~LinkWorker() {
+    stop_.request();
+    relay_.stop();
+    wakeFromHandBackWait();
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+}
+
+void LinkWorker::start() {
+    if (!thread_.joinable()) {
+        thread_ = std::thread([this] { run(); });
+    }
+}
+
+void LinkWorker::run() {
+    while (!stop_.requested()) {
+        pass();
+    }
+    closeLogger();
+}
+
+void LinkWorker::pass() {
+    if (session_.linkEvent.load() != LinkEvent::None) {
+        stop_.pauseFor(NoticePoll);
+        return;
+    }
+    if (session_.readHandle.load() == platform::InvalidHidHandle) {
+        searchAndOpen();
+        return;
+    }
+    listen();
+}
+
+void LinkWorker::searchAndOpen() {
+    if (!stop_.pauseFor(SearchPause)) {
+        return;
+    }
+    // Saturated rather than cut to its low 8 bits, so that 256 loggers never read as none.
+    const int found = EnumerateLoggers(session_, hid_);
+    session_.loggerCount.store(static_cast<std::uint8_t>(std::min(found, 0xFF)));
+    if (found == 0) {
+        return;
+    }
+    session_.devicePath = session_.interfacePaths[0];
+    const platform::HidHandle reading = hid_.openForReading(session_.devicePath);
+    const platform::HidHandle writing = hid_.openForWriting(session_.devicePath);
+    if (reading != platform::InvalidHidHandle && writing != platform::InvalidHidHandle) {
+        session_.readHandle.store(reading);
+        session_.writeHandle.store(writing);
+        HandBackReport(session_);
+        session_.linkEvent.store(LinkEvent::Opened);
+        return;
+    }
+    // Half open is not open: close the half that opened and search again on the next pass.
+    for (const platform::HidHandle opened : {reading, writing}) {
+        if (opened != platform::InvalidHidHandle) {
+            hid_.close(opened);
+        }
+    }
+}
+
+void LinkWorker::listen() {
+    if (session_.rxMarker.load(std::memory_order_acquire) >= 0) {
+        awaitHandBack();
+        return;
+    }
+    session_.rxMarker.store(ReadOutstanding, std::memory_order_release);
+    // The read that will catch the acknowledgement is outstanding before the frame goes out.
+    if (sendNext_) {
+        sendNext_ = false;
+        sendFirmwareFrame(false);
+    }
+    int byteCount = 0;
+    switch (awaitReport(byteCount)) {
+        case ReadOutcome::Report:
+            if (byteCount == static_cast<int>(session_.rxReport.size())) {
+                takeReport();
+            } else {
+                checkPresence();
+            }
+            return;
+        case ReadOutcome::Silence:
+            checkPresence();
+            return;
+        case ReadOutcome::WaitFailed:
+            relay_.tell(u"HID接收错误!");
+            return;
+        case ReadOutcome::Stopped:
+            return;
+    }
+}
+
+void LinkWorker::awaitHandBack() {
+    // A published report waits for its consumer, who hands it back through HandBackReport, which
+    // wakes this wait. The marker is read with a (no-op) read-modify-write so that a stop requested
+    // meanwhile is seen either by the check below or by the destructor's wake-up.
+    const std::int32_t marker = session_.rxMarker.fetch_add(0);
+    if (marker < 0 || stop_.requested()) {
+        return;
+    }
+    session_.rxMarker.wait(marker, std::memory_order_acquire);
+}
+
+void LinkWorker::wakeFromHandBackWait() {
+    std::int32_t marker = session_.rxMarker.load();
+    while (marker >= 0 && !session_.rxMarker.compare_exchange_weak(marker, NothingOutstanding)) {
+    }
+    session_.rxMarker.notify_all();
+}
+
+LinkWorker::ReadOutcome LinkWorker::awaitReport(int& byteCount) {
+    const platform::HidHandle handle = session_.readHandle.load();
+    const auto deadline = std::chrono::steady_clock::now() + ReadSlice;
+    while (!stop_.requested()) {
+        const auto left = std::chrono::ceil<milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left <= milliseconds::zero()) {
+            return ReadOutcome::Silence;
+        }
+        const milliseconds piece = std::min(left, ReadPiece);
+        const platform::HidTransfer read =
+            hid_.read(handle, session_.rxReport, static_cast<int>(piece.count()));
+        switch (read.outcome) {
+            case platform::HidIo::Completed:
+                byteCount = read.byteCount;
+                return ReadOutcome::Report;
+            case platform::HidIo::TimedOut:
+                break;
+            case platform::HidIo::WaitFailed:
+                return ReadOutcome::WaitFailed;
+            case platform::HidIo::Failed:
+                // A read that cannot be made is silence for the rest of the slice, unless the logger
+                // has gone, which is then noticed at once.
+                if (!hid_.exists(session_.devicePath)) {
+                    return ReadOutcome::Silence;
+                }
+                stop_.pauseFor(piece);
+                break;
+        }
+    }
+    return ReadOutcome::Stopped;
+}
+
+void LinkWorker::takeReport() {
+    const std::uint8_t frameLength = session_.rxReport[FrameLengthByte];
+    if (!IsLegalFrameLength(frameLength)) {
+        relay_.tell(u"HID接收到非法帧!");
+        return;
+    }
+    if (session_.updateState.load() == UpdateState::Transferring) {
+        takeFirmwareAcknowledgement();
+        return;
+    }
+    session_.rxMarker.store(frameLength - MinFrameLength, std::memory_order_release);
+}
+
+void LinkWorker::takeFirmwareAcknowledgement() {
+    const bool refused = session_.txReport[ReplyCodeByte] == FirmwareDataCommand &&
+                         session_.rxReport[ReplyCodeByte] != FirmwareDataCommand;
+    HandBackReport(session_);
+    if (!refused) {
+        sendNext_ = true;
+        return;
+    }
+    session_.imageLength.store(0);
+    session_.imageOffset.store(0);
+    session_.imageData = {};
+    session_.updateState.store(UpdateState::Idle);
+    sendNext_ = false;
+    relay_.tell(u"升级操作被拒绝!");
+}
+
+void LinkWorker::checkPresence() {
+    if (hid_.exists(session_.devicePath)) {
+        if (session_.updateState.load() == UpdateState::Transferring) {
+            sendFirmwareFrame(true);
+        }
+        return;
+    }
+    closeLogger();
+    session_.devicePath.clear();
+    session_.linkEvent.store(LinkEvent::Removed);
+}
+
+void LinkWorker::closeLogger() {
+    // Invalid first, so that no UI-thread loop writes to a handle that is being closed.
+    for (std::atomic<platform::HidHandle>* handle : {&session_.writeHandle, &session_.readHandle}) {
+        const platform::HidHandle closing = handle->exchange(platform::InvalidHidHandle);
+        if (closing != platform::InvalidHidHandle) {
+            hid_.close(closing);
+        }
+    }
+}
+
+void LinkWorker::sendFirmwareFrame(bool again) {
+    if (firmware_ != nullptr) {
+        firmware_->SendFirmwareFrame(again);
+    }
+}
+
+}  // namespace lc

@@ -2,11 +2,21 @@
 
 #include <string>
 
+#include "app/ChannelRule.h"
+#include "app/DurationDisplay.h"
 #include "app/LanguageSwitch.h"
 #include "app/LockRule.h"
 #include "app/WriteButton.h"
 #include "app/resources/ControlIds.h"
 #include "app/resources/WindowTexts.h"
+#include "form/DateDisplay.h"
+#include "form/FormCollection.h"
+#include "form/LoggerClockStep.h"
+#include "form/ReportLanguageDateFormat.h"
+#include "form/TemperatureThresholds.h"
+#include "form/ThresholdEdits.h"
+#include "form/ZoneSync.h"
+#include "protocol/BuildConfigPacket.h"
 
 namespace lc {
 namespace {
@@ -27,7 +37,9 @@ void Show(WindowServices& services, const resources::Bilingual& message) {
 }  // namespace
 
 CUSBDlg::CUSBDlg(const WindowServices& services)
-    : services_(services), state_(std::make_unique<WindowState>()) {
+    : services_(services),
+      ui_{services.controls, services.messages},
+      state_(std::make_unique<WindowState>()) {
     services_.timer.setHandler([this] { OnTimer(); });
 }
 
@@ -81,6 +93,8 @@ void CUSBDlg::OnTimer() {
     // Message boxes shown during the tick run their own event loop; no tick may start inside this one.
     services_.timer.stop();
     services_.timer.start(RunTick());
+    WindowState& s = *state_;
+    UpdateLoggerClock(ui_, services_.clock, s.clockDisplay, s.loggerClock, s.changeFlags);
 }
 
 int CUSBDlg::RunTick() {
@@ -163,21 +177,66 @@ void CUSBDlg::onSelectionChanged(platform::ControlId id) {
 }
 
 void CUSBDlg::onEditChanged(platform::ControlId id) {
-    if (id == ids::IntervalEdit && state_->session.loggerCount.load() != 0) {
-        state_->changeFlags.set(change::RefreshDuration);
+    WindowState& s = *state_;
+    if (id == ids::IntervalEdit) {
+        // Without a logger there is no capacity to tell a duration from.
+        if (s.session.loggerCount.load() != 0) {
+            s.changeFlags.set(change::RefreshDuration);
+        }
+        return;
     }
+    OnThresholdEditChanged(services_.controls, id, s.thresholds, s.changeFlags);
 }
 
 void CUSBDlg::ProcessChangeFlags() {
-    ChangeFlags& flags = state_->changeFlags;
+    WindowState& s = *state_;
+    ChangeFlags& flags = s.changeFlags;
     if (flags.bits == 0) {
         return;
     }
     // Each bit is tested against the word as it is now: a message box shown by an earlier step lets
     // handlers set bits that a later test still sees.
+    if (flags.take(change::SyncZone)) {
+        SyncZoneSelection(ui_, s.clockDisplay);
+    }
+    if (flags.take(change::RefreshDate)) {
+        ShowLoggerDate(services_.controls, s.loggerClock);
+    }
+    if (flags.take(change::RefreshDuration)) {
+        RefreshDurationDisplay(ui_, s.deviceInfo.recordCapacity);
+    }
+    if (flags.take(change::ReadLowThreshold)) {
+        ReadLowTempThreshold(ui_, s.deviceInfo, s.thresholds, Silent);
+    }
+    if (flags.take(change::ReadHighThreshold)) {
+        ReadHighTempThreshold(ui_, s.deviceInfo, s.thresholds, Silent);
+    }
+    if (flags.take(change::RefreshUnit)) {
+        ShowThresholdsInUnit(services_.controls, s.thresholds);
+    }
+    if (flags.take(change::FollowReportLanguage)) {
+        MatchDateFormatToReportLanguage(services_.controls, s.deviceInfo);
+    }
+    if (flags.take(change::RefreshChannel)) {
+        ApplyChannelRule(services_.controls, s.session.loggerCount.load() != 0, s.deviceInfo, flags);
+    }
     if (flags.take(change::ApplyLock)) {
         ApplyLockRule(services_.controls);
     }
+    if (flags.take(change::WriteRequest)) {
+        HandleWriteRequest();
+    }
+}
+
+void CUSBDlg::HandleWriteRequest() {
+    WindowState& s = *state_;
+    if (!CollectConfigDraft(ui_, s.deviceInfo, s.thresholds, s.configDraft)) {
+        ShowWriteReady(services_.controls, s.writeReady);
+        return;
+    }
+    BuildConfigPacket({s.configDraft, s.thresholds, s.loggerClock, s.deviceInfo, services_.controls},
+                      s.configPacket);
+    ShowConfiguring(services_.controls);
 }
 
 void CUSBDlg::ResetToNoLogger() {

@@ -5,6 +5,7 @@
 #include "app/WindowServices.h"
 #include "app/WindowState.h"
 #include "platform/Controls.h"
+#include "platform/Ui.h"
 
 namespace lc {
 
@@ -35,9 +36,11 @@ class CUSBDlg : public platform::ControlEvents {
     void EndInterruptedTransfer();
     void TakeLinkNotice();
     void ProcessChangeFlags();
+    void HandleWriteRequest();
     void ResetToNoLogger();
 
     WindowServices services_;
+    platform::Ui ui_;
     // On the heap: the information block alone is a quarter of a megabyte.
     std::unique_ptr<WindowState> state_;
 };

@@ -5,6 +5,7 @@
 #include "app/resources/WindowTexts.h"
 #include "form/AlertThresholds.h"
 #include "form/ChangeFlags.h"
+#include "form/ClockDisplayMemory.h"
 #include "form/ConfigDraft.h"
 #include "form/LoggerClock.h"
 #include "link/DeviceSession.h"
@@ -29,6 +30,7 @@ struct WindowState {
     ConfigDraft configDraft;
     AlertThresholds thresholds;
     LoggerClock loggerClock;
+    ClockDisplayMemory clockDisplay;
 };
 
 }  // namespace lc

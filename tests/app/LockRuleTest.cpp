@@ -43,7 +43,7 @@ TEST_F(LockedForm, LockingDisablesTheSettingsAndLeavesTheRestAlone) {
     EXPECT_TRUE(tool.controls.isEnabled(ids::LockBox));
     EXPECT_TRUE(tool.controls.isEnabled(ids::WindowLanguageCombo));
     EXPECT_FALSE(tool.controls.isEnabled(ids::DeviceIdEdit));
-    EXPECT_EQ(tool.state().changeFlags.bits, 0u);
+    EXPECT_FALSE(tool.state().changeFlags.isSet(change::ApplyLock));
 }
 
 TEST_F(LockedForm, UnlockingEnablesTheSettingsAndTheWebAddress) {

@@ -123,7 +123,7 @@ TEST(Tick, WaitsOutAFirmwareTransferAtTheSlowerPeriod) {
     tool.controls.userClick(ids::LockBox);
     tool.tick();
     EXPECT_EQ(tool.timer.periodMs(), 100);
-    EXPECT_EQ(tool.state().changeFlags.bits, change::ApplyLock);
+    EXPECT_TRUE(tool.state().changeFlags.isSet(change::ApplyLock));
     EXPECT_TRUE(tool.controls.isEnabled(ids::BrandEdit));
 }
 

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "app/ChannelRule.h"
+#include "app/resources/ControlIds.h"
+#include "tests/app/ToolUnderTest.h"
+
+namespace lc::testing {
+namespace {
+
+TEST(RecordCapacity, DividesTheMemoryByTheChannelsRecordWidth) {
+    struct Case {
+        std::uint32_t memorySize;
+        std::uint8_t recordBits;
+        int channel;
+        std::uint32_t capacity;
+    };
+    const Case cases[] = {
+        {65536, 12, 1, 52428},  // humidity records are 10 bits whatever the temperature's width
+        {65536, 12, 0, 43690},
+        {65536, 12, 2, 23831},
+        {0xFFFFFF, 1, 0, 0xFFFFFF * 8u},
+        // A logger that reports no temperature record width holds no countable temperature record.
+        {65536, 0, 0, 0},
+        {65536, 0, 2, 52428},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(RecordCapacity(c.memorySize, c.recordBits, c.channel), c.capacity)
+            << c.memorySize << " bits " << int(c.recordBits) << " channel " << c.channel;
+    }
+}
+
+// A logger of the alert-aware generation (0x0040 on) with alerts switched on, 64 KiB, 12-bit records.
+struct ChannelChange : ::testing::Test {
+    ChannelChange() {
+        tool.tick();
+        tool.state().session.loggerCount.store(1);
+        DeviceInfo& info = tool.state().deviceInfo;
+        info.firmwareVersion = 0x4066;
+        info.memorySize = 65536;
+        info.recordBits = 12;
+        tool.controls.setChecked(ids::AlertBox, true);
+    }
+
+    void pickChannelAndTick(int channel) {
+        ASSERT_TRUE(tool.controls.userSelect(ids::ChannelCombo, channel));
+        tool.tick();
+    }
+
+    void expectThresholdEdits(bool temperature, bool humidity) {
+        EXPECT_EQ(tool.controls.isEnabled(ids::HighTempEdit), temperature);
+        EXPECT_EQ(tool.controls.isEnabled(ids::LowTempEdit), temperature);
+        EXPECT_EQ(tool.controls.isEnabled(ids::HighHumidityEdit), humidity);
+        EXPECT_EQ(tool.controls.isEnabled(ids::LowHumidityEdit), humidity);
+    }
+
+    ToolUnderTest tool;
+};
+
+TEST_F(ChannelChange, EnablesTheChannelsThresholdsThenShowsItsDurationOnTheNextTick) {
+    struct Case {
+        int channel;
+        bool temperature;
+        bool humidity;
+        const char* duration;
+    };
+    const Case cases[] = {
+        {1, false, true, "最大记录时长:182.0天/52428点"},
+        {2, true, true, "最大记录时长:82.7天/23831点"},
+        {0, true, false, "最大记录时长:151.7天/43690点"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.channel);
+        pickChannelAndTick(c.channel);
+        expectThresholdEdits(c.temperature, c.humidity);
+        tool.tick();
+        EXPECT_EQ(tool.text(ids::DurationDisplay), c.duration);
+    }
+}
+
+TEST_F(ChannelChange, KeepsTheThresholdsDisabledWhileAlertsAreOffOrTheSettingsLocked) {
+    tool.controls.userClick(ids::AlertBox);  // alerts off
+    tool.tick();
+    expectThresholdEdits(false, false);
+
+    tool.controls.userClick(ids::AlertBox);  // alerts on again, but the settings locked
+    tool.controls.setChecked(ids::LockBox, true);
+    pickChannelAndTick(2);
+    expectThresholdEdits(false, false);
+}
+
+TEST_F(ChannelChange, AnOlderLoggerIgnoresTheAlertBox) {
+    tool.state().deviceInfo.firmwareVersion = 0x0030;
+    tool.controls.userClick(ids::AlertBox);  // alerts off
+    tool.tick();
+    expectThresholdEdits(true, false);
+}
+
+TEST(NoLogger, AChannelChangeChangesNothingElse) {
+    ToolUnderTest tool;
+    tool.tick();
+    tool.controls.userSelect(ids::ChannelCombo, 1);
+    tool.tick();
+    tool.tick();
+    EXPECT_TRUE(tool.controls.isEnabled(ids::HighTempEdit));
+    EXPECT_TRUE(tool.controls.isEnabled(ids::HighHumidityEdit));
+    EXPECT_EQ(tool.text(ids::DurationDisplay), "最大记录时长:");
+}
+
+}  // namespace
+}  // namespace lc::testing

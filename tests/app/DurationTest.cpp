@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "app/DurationDisplay.h"
+#include "app/resources/ControlIds.h"
+#include "tests/app/ToolUnderTest.h"
+
+namespace lc::testing {
+namespace {
+
+TEST(DurationText, TellsDaysAboveOneDayAndHoursUpToIt) {
+    struct Case {
+        std::int32_t interval;
+        std::uint32_t capacity;
+        UiLanguage language;
+        const char* text;
+    };
+    const Case cases[] = {
+        {5, 10000, UiLanguage::Chinese, "最大记录时长:34.7天/10000点"},
+        {1, 1000, UiLanguage::Chinese, "最大记录时长:16.7小时/1000点"},
+        // An interval of 0 records every second.
+        {0, 86400, UiLanguage::Chinese, "最大记录时长:24.0小时/86400点"},
+        {0, 86401, UiLanguage::Chinese, "最大记录时长:1.0天/86401点"},
+        {5, 10000, UiLanguage::English, "Lasting Days:34.7Day/10000Item"},
+        {1, 1000, UiLanguage::English, "Lasting Days:16.7Hour/1000Item"},
+        {5, 0, UiLanguage::English, "Lasting Days:0.0Hour/0Item"},
+        // The total wraps at 32 bits as the logger counts it: 86400 s x 52429 = 2^32 + 234,898,304.
+        {1440, 52429, UiLanguage::Chinese, "最大记录时长:2718.7天/52429点"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(platform::Utf16ToUtf8(DurationText(c.interval, c.capacity, c.language)), c.text);
+    }
+}
+
+// A logger with room for 10000 temperature records, already shown.
+struct AttachedLogger : ::testing::Test {
+    AttachedLogger() {
+        tool.tick();
+        tool.state().session.loggerCount.store(1);
+        tool.state().deviceInfo.recordCapacity = 10000;
+    }
+    ToolUnderTest tool;
+};
+
+TEST_F(AttachedLogger, TheDurationFollowsTheTypedIntervalOnTheNextTick) {
+    tool.controls.userType(ids::IntervalEdit, u"1");
+    EXPECT_EQ(tool.text(ids::DurationDisplay), "最大记录时长:");
+    tool.tick();
+    EXPECT_EQ(tool.text(ids::DurationDisplay), "最大记录时长:6.9天/10000点");
+}
+
+TEST_F(AttachedLogger, AnIntervalThatIsNoNumberKeepsTheDurationAndPointsAtTheEdit) {
+    tool.controls.userType(ids::IntervalEdit, u"5");
+    tool.tick();
+    tool.controls.userType(ids::IntervalEdit, u"1441");
+    tool.tick();
+    EXPECT_EQ(tool.text(ids::DurationDisplay), "最大记录时长:34.7天/10000点");
+    EXPECT_TRUE(tool.messages.shown.empty());
+    EXPECT_EQ(tool.controls.focused(), ids::IntervalEdit);
+    EXPECT_TRUE(tool.controls.control(ids::IntervalEdit).caretAtEnd);
+}
+
+TEST(NoLogger, TypingAnIntervalLeavesTheDurationAlone) {
+    ToolUnderTest tool;
+    tool.tick();
+    tool.controls.userType(ids::IntervalEdit, u"1");
+    tool.tick();
+    EXPECT_EQ(tool.text(ids::DurationDisplay), "最大记录时长:");
+}
+
+}  // namespace
+}  // namespace lc::testing

@@ -7,10 +7,7 @@
 
 namespace lc {
 
-inline constexpr std::uint8_t FirmwareDataCommand = 0x93;
-inline constexpr std::uint8_t FirmwareEndCommand = 0x7F;
 inline constexpr std::uint32_t FirmwareFramePayload = 56;
-inline constexpr std::uint8_t FrameHeaderLength = 6;
 
 // The next slice of the image, from offset on; returns how many image bytes it carries.
 std::uint32_t BuildFirmwareDataFrame(platform::HidReport& report, std::span<const std::uint8_t> image,

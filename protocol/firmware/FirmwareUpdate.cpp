@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/resources/ControlIds.h"
+#include "link/CommandFrame.h"
 #include "platform/Text.h"
 #include "protocol/firmware/ArmFirmwareImage.h"
 #include "protocol/firmware/ChooseFirmwareModel.h"
@@ -100,7 +101,7 @@ FirmwareUpdate::NextFrame FirmwareUpdate::BuildNextFrame() {
     }
     // The last data frame carries a payload; once it is acknowledged the empty one follows, and once
     // that is acknowledged the closing frame.
-    if (frame[2] > FrameHeaderLength) {
+    if (frame[FrameLengthByte] > MinFrameLength) {
         BuildEmptyFirmwareFrame(frame, length);
         return NextFrame::Frame;
     }
@@ -126,11 +127,10 @@ void FirmwareUpdate::EnterAwaitingRestart() {
 void FirmwareUpdate::DiscardPublishedReport() {
     // A report the worker published before it saw Transferring waits for a consumer that never comes,
     // and while it waits the worker issues no read: the first frame's acknowledgement would never be
-    // taken. The exchange leaves alone a report that the worker has meanwhile taken as an
-    // acknowledgement itself.
-    std::int32_t marker = session_.rxMarker.load();
-    if (marker >= 0 && session_.rxMarker.compare_exchange_strong(marker, NothingOutstanding)) {
-        session_.rxMarker.notify_all();
+    // taken. During the transfer the worker publishes nothing, so the report is the UI thread's to
+    // hand back.
+    if (session_.rxMarker.load(std::memory_order_acquire) >= 0) {
+        HandBackReport(session_);
     }
 }
 

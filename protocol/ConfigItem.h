@@ -17,9 +17,8 @@ inline constexpr std::size_t ValueOffset = 4;
 inline constexpr std::size_t Framing = 5;
 inline constexpr std::size_t MaxValueLength = 250;
 
-// The item that ends the settings, and the command that makes the logger store them.
+// The item that ends the settings.
 inline constexpr std::uint8_t EndOfSettings = 0xFF;
-inline constexpr std::uint8_t StoreSettings = 0x94;
 
 }  // namespace lc::item
 

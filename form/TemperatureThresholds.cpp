@@ -14,24 +14,30 @@ double ToFahrenheit(double celsius) {
     return celsius * 1.8 + 32.0;
 }
 
+// A bound of the logger's range in Fahrenheit, computed exactly from its tenths of a degree Celsius
+// (one tenth is 0.18 °F), so that the bound as the range message shows it is itself accepted.
+double FahrenheitBound(std::int16_t tenthsCelsius) {
+    return (tenthsCelsius * 18 + 3200) / 100.0;
+}
+
 bool CelsiusSelected(const platform::Controls& controls) {
     return controls.selection(ids::UnitCombo) == 0;
 }
 
 bool ReadTempThreshold(platform::Ui& ui, platform::ControlId edit, const DeviceInfo& info, double& celsius,
                        double& fahrenheit, FieldLabel label) {
-    const double min = info.tempLimitLow / 10.0;
-    const double max = info.tempLimitHigh / 10.0;
     double value = 0.0;
     if (CelsiusSelected(ui.controls)) {
-        if (ReadDecimalControl(ui, edit, value, min, max, label) != FieldCode::Ok) {
+        if (ReadDecimalControl(ui, edit, value, info.tempLimitLow / 10.0, info.tempLimitHigh / 10.0, label) !=
+            FieldCode::Ok) {
             return false;
         }
         celsius = value;
         fahrenheit = ToFahrenheit(value);
         return true;
     }
-    if (ReadDecimalControl(ui, edit, value, ToFahrenheit(min), ToFahrenheit(max), label) != FieldCode::Ok) {
+    if (ReadDecimalControl(ui, edit, value, FahrenheitBound(info.tempLimitLow),
+                           FahrenheitBound(info.tempLimitHigh), label) != FieldCode::Ok) {
         return false;
     }
     fahrenheit = value;

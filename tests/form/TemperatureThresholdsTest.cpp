@@ -92,6 +92,18 @@ TEST(TemperatureThresholds, TheLoggersRangeIsAppliedInTheChosenUnit) {
     EXPECT_DOUBLE_EQ(window.thresholds.highF, 185.0);
 }
 
+TEST(TemperatureThresholds, AFahrenheitBoundTypedAsShownIsAccepted) {
+    ThresholdWindow window(Fahrenheit);
+    window.info.tempLimitLow = -180;  // -18.0 °C is -0.4 °F
+    window.controls.userType(ids::LowTempEdit, u"-0.4");
+    EXPECT_TRUE(ReadLowTempThreshold(window.ui, window.info, window.thresholds, Silent));
+    EXPECT_NEAR(window.thresholds.lowC, -18.00001, 1e-9);
+    window.controls.userType(ids::LowTempEdit, u"-0.5");
+    EXPECT_FALSE(ReadLowTempThreshold(window.ui, window.info, window.thresholds, "低温警告参数错误"));
+    EXPECT_EQ(window.messages.texts(),
+              std::vector<std::string>{"低温警告参数错误: 数值必须在-0.4至185.0之内!"});
+}
+
 TEST(TemperatureThresholds, TypingFollowsWithinOneTickAndAnUnfinishedNumberChangesNothing) {
     ThresholdWindow window;
     window.controls.userType(ids::LowTempEdit, u"-");

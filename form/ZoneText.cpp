@@ -11,7 +11,7 @@ constexpr std::size_t SignPosition = 3;
 constexpr std::size_t HoursPosition = 4;
 constexpr std::size_t MinutesPosition = 7;
 
-// Part of a text, empty where the text is too short to hold it.
+// A slice of a text, empty where the text is too short to hold it.
 std::u16string_view Slice(std::u16string_view text, std::size_t position, std::size_t count) {
     return position < text.size() ? text.substr(position, count) : std::u16string_view();
 }

@@ -1,0 +1,22 @@
+#include "app/main/MessageOutput.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "app/resources/DialogTemplate.h"
+#include "platform/posix/StderrMessageBox.h"
+#include "platform/qt/QtMessageBox.h"
+
+namespace lc {
+
+std::unique_ptr<platform::MessageBox> MakeToolMessages(QWidget* owner) {
+    const char* output = std::getenv(MessageOutputVariable);
+    if (output != nullptr && std::strcmp(output, "stderr") == 0) {
+        return std::make_unique<platform::StderrMessageBox>();
+    }
+    const std::u16string_view title = resources::ToolTitle;
+    return std::make_unique<platform::QtMessageBox>(
+        QString::fromUtf16(title.data(), static_cast<qsizetype>(title.size())), owner);
+}
+
+}  // namespace lc

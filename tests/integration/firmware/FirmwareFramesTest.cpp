@@ -176,13 +176,6 @@ TEST_F(FirmwareFrames, AFrameWrittenAgainIsTheSameFrame) {
     EXPECT_EQ(session.imageOffset.load(), 112u);
 }
 
-TEST_F(FirmwareFrames, StartDiscardsAReportNobodyTook) {
-    session.rxMarker.store(3);
-    ASSERT_TRUE(update.StartFirmwareUpdate(Logger(0x4001, 4, 131)));
-    EXPECT_EQ(session.rxMarker.load(), NothingOutstanding);
-    EXPECT_EQ(session.updateState.load(), UpdateState::Transferring);
-}
-
 struct Declined {
     const char* what;
     DeviceInfo logger;
@@ -244,16 +237,6 @@ INSTANTIATE_TEST_SUITE_P(FirmwareFrames, ModelMismatch,
                                            Mismatch{"HardwareCodeOn98", 98, 0x01, 160},
                                            Mismatch{"HardwareCodeOn4", 4, 0xFF, 131}),
                          testing::CaseName());
-
-TEST_F(FirmwareFrames, TwoLoggersTakeTheRequestButSendNothing) {
-    session.loggerCount.store(2);
-    EXPECT_TRUE(update.StartFirmwareUpdate(Logger(0x4001, 98, 160)));
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"升级失败,请确保只有一个设备插入USB!"});
-    EXPECT_TRUE(hid.written.empty());
-    EXPECT_EQ(session.updateState.load(), UpdateState::Idle);
-    EXPECT_TRUE(controls.isEnabled(ids::WriteButton));
-    EXPECT_EQ(ButtonText(), "写入配置(HID)");
-}
 
 TEST_F(FirmwareFrames, TwoLoggersWithNothingDueLetTheWriteGoAhead) {
     session.loggerCount.store(2);

@@ -1,6 +1,7 @@
 #include "app/CUSBDlg.h"
 
 #include <string>
+#include <utility>
 
 #include "app/ChannelRule.h"
 #include "app/DurationDisplay.h"
@@ -16,7 +17,12 @@
 #include "form/TemperatureThresholds.h"
 #include "form/ThresholdEdits.h"
 #include "form/ZoneSync.h"
+#include "link/ReadInfoBlock.h"
+#include "protocol/ApplyInfoBlock.h"
 #include "protocol/BuildConfigPacket.h"
+#include "protocol/DecodeDeviceInfo.h"
+#include "protocol/TransferConfigPacket.h"
+#include "protocol/firmware/FirmwareTick.h"
 
 namespace lc {
 namespace {
@@ -27,9 +33,6 @@ constexpr int TransferTickPeriodMs = 100;
 constexpr resources::Bilingual SettingInterrupted{
     u"配置中断,请确保设备连接良好!", u"Setting interrupted, please make sure the device keeping connection!"};
 
-constexpr resources::Bilingual UpdateInterrupted{u"升级中断,请确保设备连接良好!",
-                                                 u"Update interrupt,please keep the device connected!"};
-
 void Show(WindowServices& services, const resources::Bilingual& message) {
     services.messages.show(std::u16string(message.in(CurrentLanguage(services.controls))));
 }
@@ -37,19 +40,34 @@ void Show(WindowServices& services, const resources::Bilingual& message) {
 }  // namespace
 
 CUSBDlg::CUSBDlg(const WindowServices& services)
+    : CUSBDlg(services, FirmwareImages::Load(FirmwareFolders())) {}
+
+CUSBDlg::CUSBDlg(const WindowServices& services, FirmwareImages images)
     : services_(services),
       ui_{services.controls, services.messages},
-      state_(std::make_unique<WindowState>()) {
+      state_(std::make_unique<WindowState>()),
+      images_(std::move(images)),
+      firmwareUpdate_(state_->session, images_, services.hid, ui_, services.uiDispatch) {
     services_.timer.setHandler([this] { OnTimer(); });
 }
 
 CUSBDlg::~CUSBDlg() {
     services_.timer.stop();
+    linkWorker_.reset();
+}
+
+Link CUSBDlg::loggerLink() {
+    return {state_->session, services_.hid, services_.messages};
 }
 
 void CUSBDlg::OnInitDialog() {
     platform::Controls& controls = services_.controls;
     WindowState& s = *state_;
+
+    // The session is fresh: no paths, no logger, no notice, both handles invalid, nothing outstanding.
+    linkWorker_ = std::make_unique<LinkWorker>(s.session, services_.hid, services_.uiDispatch,
+                                               services_.messages, &firmwareUpdate_);
+    linkWorker_->start();
 
     controls.select(ids::ZoneCombo, 8);
     controls.select(ids::DateFormatCombo, 2);
@@ -105,31 +123,52 @@ int CUSBDlg::RunTick() {
         ResetToNoLogger();
         return TickPeriodMs;
     }
-    if (s.session.updateState.load() == UpdateState::Transferring) {
-        if (s.session.writeHandle.load() != platform::InvalidHidHandle) {
-            return TransferTickPeriodMs;
-        }
-        EndInterruptedTransfer();
+    if (WatchFirmwareTransfer(s.session, ui_)) {
+        return TransferTickPeriodMs;
     }
     TakeLinkNotice();
     ProcessChangeFlags();
+    TransferConfigPacket({loggerLink(), services_.controls, s.configPacket, s.deviceInfo});
     return TickPeriodMs;
-}
-
-// The logger went away while the worker was sending it firmware.
-void CUSBDlg::EndInterruptedTransfer() {
-    DeviceSession& session = state_->session;
-    session.imageLength.store(0);
-    session.imageOffset.store(0);
-    session.updateState.store(UpdateState::Idle);
-    Show(services_, UpdateInterrupted);
 }
 
 void CUSBDlg::TakeLinkNotice() {
     DeviceSession& session = state_->session;
-    if (session.linkEvent.load() == LinkEvent::Removed) {
-        session.linkEvent.store(LinkEvent::None);
-        ResetToNoLogger();
+    switch (session.linkEvent.load()) {
+        case LinkEvent::Opened:
+            // Handing the notice back lets the worker go on listening to the logger.
+            session.linkEvent.store(LinkEvent::None);
+            TakeOpenedLogger();
+            break;
+        case LinkEvent::Removed:
+            session.linkEvent.store(LinkEvent::None);
+            ResetToNoLogger();
+            break;
+        case LinkEvent::None:
+            break;
+    }
+}
+
+// A logger that is not read, not of a known type or refused by a gate leaves the window as it was,
+// without a message of the tick's own; it is taken again only when plugged in again.
+void CUSBDlg::TakeOpenedLogger() {
+    WindowState& s = *state_;
+    const bool settingsLocked = services_.controls.isChecked(ids::LockBox);
+    if (!ReadInfoBlock(loggerLink(), s.infoBlock.bytes)) {
+        return;
+    }
+    ReadLoggerIdentity(s.infoBlock, s.deviceInfo);
+    if (!IsConfigurableDeviceType(s.deviceInfo.deviceType)) {
+        return;
+    }
+    const InfoBlockTargets targets{ui_,          s.infoBlock,   s.deviceInfo,
+                                   s.thresholds, s.changeFlags, s.loggerClock};
+    if (!ApplyInfoBlock(targets, !settingsLocked)) {
+        return;
+    }
+    // A logger back from its firmware update gets the write it was updated for, in this very tick.
+    if (!TakeFirmwareRestart(s.session, s.changeFlags)) {
+        ShowWriteReady(services_.controls, s.writeReady);
     }
 }
 
@@ -230,6 +269,10 @@ void CUSBDlg::ProcessChangeFlags() {
 
 void CUSBDlg::HandleWriteRequest() {
     WindowState& s = *state_;
+    // A transfer started, one under way, or a refusal the update has told: the write waits for it.
+    if (firmwareUpdate_.StartFirmwareUpdate(s.deviceInfo)) {
+        return;
+    }
     if (!CollectConfigDraft(ui_, s.deviceInfo, s.thresholds, s.configDraft)) {
         ShowWriteReady(services_.controls, s.writeReady);
         return;

@@ -2,6 +2,8 @@
 
 #include "app/ChannelRule.h"
 #include "app/resources/ControlIds.h"
+#include "sim/BlockFields.h"
+#include "sim/LoggerPresets.h"
 #include "tests/app/ToolUnderTest.h"
 
 namespace lc::testing {
@@ -29,16 +31,15 @@ TEST(RecordCapacity, DividesTheMemoryByTheChannelsRecordWidth) {
     }
 }
 
-// A logger of the alert-aware generation (0x0040 on) with alerts switched on, 64 KiB, 12-bit records.
+// The demonstration logger shown: alert-aware firmware (0x0040 on), alerts on, 64 KiB, 16-bit
+// temperature records.
 struct ChannelChange : ::testing::Test {
-    ChannelChange() {
+    ChannelChange() { plugIn(sim::DemoLogger()); }
+
+    void plugIn(const sim::LoggerDescription& description) {
         tool.tick();
-        tool.state().session.loggerCount.store(1);
-        DeviceInfo& info = tool.state().deviceInfo;
-        info.firmwareVersion = 0x4066;
-        info.memorySize = 65536;
-        info.recordBits = 12;
-        tool.controls.setChecked(ids::AlertBox, true);
+        tool.plugInAndTake(description);
+        tool.tick();
     }
 
     void pickChannelAndTick(int channel) {
@@ -64,9 +65,9 @@ TEST_F(ChannelChange, EnablesTheChannelsThresholdsThenShowsItsDurationOnTheNextT
         const char* duration;
     };
     const Case cases[] = {
-        {1, false, true, "最大记录时长:182.0天/52428点"},
-        {2, true, true, "最大记录时长:82.7天/23831点"},
-        {0, true, false, "最大记录时长:151.7天/43690点"},
+        {1, false, true, "最大记录时长:364.1天/52428点"},
+        {0, true, false, "最大记录时长:227.6天/32768点"},
+        {2, true, true, "最大记录时长:140.0天/20164点"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.channel);
@@ -88,11 +89,18 @@ TEST_F(ChannelChange, KeepsTheThresholdsDisabledWhileAlertsAreOffOrTheSettingsLo
     expectThresholdEdits(false, false);
 }
 
-TEST_F(ChannelChange, AnOlderLoggerIgnoresTheAlertBox) {
-    tool.state().deviceInfo.firmwareVersion = 0x0030;
-    tool.controls.userClick(ids::AlertBox);  // alerts off
+TEST(OlderLogger, ItsThresholdsFollowTheChannelWhateverTheAlertBox) {
+    sim::LoggerDescription older = sim::DemoLogger();
+    sim::PutFirmwareVersion(older.block, 0x0030);
+    ToolUnderTest tool;
     tool.tick();
-    expectThresholdEdits(true, false);
+    tool.plugInAndTake(older);
+    tool.controls.userClick(ids::AlertBox);  // alerts off
+    tool.controls.userSelect(ids::ChannelCombo, 0);
+    tool.tick();
+    EXPECT_TRUE(tool.controls.isEnabled(ids::HighTempEdit));
+    EXPECT_TRUE(tool.controls.isEnabled(ids::LowTempEdit));
+    EXPECT_FALSE(tool.controls.isEnabled(ids::HighHumidityEdit));
 }
 
 TEST(NoLogger, AChannelChangeChangesNothingElse) {

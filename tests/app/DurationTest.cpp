@@ -2,6 +2,7 @@
 
 #include "app/DurationDisplay.h"
 #include "app/resources/ControlIds.h"
+#include "sim/LoggerPresets.h"
 #include "tests/app/ToolUnderTest.h"
 
 namespace lc::testing {
@@ -31,29 +32,27 @@ TEST(DurationText, TellsDaysAboveOneDayAndHoursUpToIt) {
     }
 }
 
-// A logger with room for 10000 temperature records, already shown.
+// The demonstration logger shown: room for 20164 temperature and humidity records.
 struct AttachedLogger : ::testing::Test {
     AttachedLogger() {
         tool.tick();
-        tool.state().session.loggerCount.store(1);
-        tool.state().deviceInfo.recordCapacity = 10000;
+        tool.plugInAndTake(sim::DemoLogger());
+        tool.tick();
     }
     ToolUnderTest tool;
 };
 
 TEST_F(AttachedLogger, TheDurationFollowsTheTypedIntervalOnTheNextTick) {
     tool.controls.userType(ids::IntervalEdit, u"1");
-    EXPECT_EQ(tool.text(ids::DurationDisplay), "最大记录时长:");
+    EXPECT_EQ(tool.text(ids::DurationDisplay), "最大记录时长:140.0天/20164点");
     tool.tick();
-    EXPECT_EQ(tool.text(ids::DurationDisplay), "最大记录时长:6.9天/10000点");
+    EXPECT_EQ(tool.text(ids::DurationDisplay), "最大记录时长:14.0天/20164点");
 }
 
 TEST_F(AttachedLogger, AnIntervalThatIsNoNumberKeepsTheDurationAndPointsAtTheEdit) {
-    tool.controls.userType(ids::IntervalEdit, u"5");
-    tool.tick();
     tool.controls.userType(ids::IntervalEdit, u"1441");
     tool.tick();
-    EXPECT_EQ(tool.text(ids::DurationDisplay), "最大记录时长:34.7天/10000点");
+    EXPECT_EQ(tool.text(ids::DurationDisplay), "最大记录时长:140.0天/20164点");
     EXPECT_TRUE(tool.messages.shown.empty());
     EXPECT_EQ(tool.controls.focused(), ids::IntervalEdit);
     EXPECT_TRUE(tool.controls.control(ids::IntervalEdit).caretAtEnd);

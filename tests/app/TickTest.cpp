@@ -9,15 +9,13 @@
 namespace lc::testing {
 namespace {
 
-TEST(FirstTick, AsksForALoggerOnADisabledButtonAndLeavesAnOpenedNoticeForTheNext) {
+TEST(FirstTick, AsksForALoggerOnADisabledButton) {
     ToolUnderTest tool;
-    tool.state().session.linkEvent.store(LinkEvent::Opened);
     tool.tick();
     EXPECT_EQ(tool.text(ids::WriteButton), "请插入设备");
     EXPECT_FALSE(tool.controls.isEnabled(ids::WriteButton));
     EXPECT_EQ(tool.text(ids::DurationDisplay), "最大记录时长:");
     EXPECT_EQ(tool.state().writeReady, 0);
-    EXPECT_EQ(tool.state().session.linkEvent.load(), LinkEvent::Opened);
     EXPECT_TRUE(tool.messages.shown.empty());
     EXPECT_TRUE(tool.timer.running());
     EXPECT_EQ(tool.timer.periodMs(), 50);
@@ -61,15 +59,6 @@ TEST(Handlers, OnlyRecordWhatChangedForTheNextTick) {
         }
         EXPECT_EQ(tool.state().changeFlags.bits, c.bit);
     }
-}
-
-TEST(Handlers, TheSamplingIntervalAsksForTheDurationOnlyWithALogger) {
-    ToolUnderTest tool;
-    tool.controls.userType(ids::IntervalEdit, u"10");
-    EXPECT_EQ(tool.state().changeFlags.bits, 0u);
-    tool.state().session.loggerCount.store(1);
-    tool.controls.userType(ids::IntervalEdit, u"15");
-    EXPECT_EQ(tool.state().changeFlags.bits, change::RefreshDuration);
 }
 
 TEST(NoLoggerReset, TellsOfAnInterruptedPacketAndDropsIt) {

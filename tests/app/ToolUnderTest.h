@@ -1,11 +1,13 @@
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <string>
-#include <vector>
+#include <thread>
 
 #include "app/CUSBDlg.h"
-#include "platform/HidAccess.h"
 #include "platform/Text.h"
+#include "sim/VirtualHidBus.h"
 #include "tests/fakes/FakeControls.h"
 #include "tests/fakes/FakeLocalClock.h"
 #include "tests/fakes/FakeMessageBox.h"
@@ -14,19 +16,8 @@
 
 namespace lc::testing {
 
-// A HID bus with nothing on it.
-class EmptyHidBus : public platform::HidAccess {
-  public:
-    std::vector<platform::HidInterfaceInfo> enumerate() override { return {}; }
-    platform::HidHandle openForReading(const std::string&) override { return platform::InvalidHidHandle; }
-    platform::HidHandle openForWriting(const std::string&) override { return platform::InvalidHidHandle; }
-    void close(platform::HidHandle) override {}
-    platform::HidTransfer read(platform::HidHandle, platform::HidReport&, int) override { return {}; }
-    platform::HidTransfer write(platform::HidHandle, const platform::HidReport&, int) override { return {}; }
-    bool exists(const std::string&) override { return false; }
-};
-
-// A configuration window on fakes, initialised as start-up leaves it.
+// The configuration tool on fakes and a virtual HID bus, initialised as start-up leaves it: its link
+// worker runs, its first tick has not come yet. The tool carries no firmware images.
 struct ToolUnderTest {
     ToolUnderTest() {
         controls.setEvents(&window);
@@ -38,13 +29,44 @@ struct ToolUnderTest {
     WindowState& state() { return window.state(); }
     void tick() { timer.fire(); }
 
+    // Waits, within a bound, for what the link worker does on its own thread.
+    static bool eventually(const std::function<bool()>& condition) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (!condition()) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return true;
+    }
+
+    bool noticePosted(LinkEvent event) {
+        return eventually([&] { return state().session.linkEvent.load() == event; });
+    }
+
+    // Plugs a logger in and lets the tick take it, as the technician sees it happen.
+    sim::VirtualLogger& plugInAndTake(const sim::LoggerDescription& description) {
+        sim::VirtualLogger& logger = bus.plugIn(description);
+        EXPECT_TRUE(noticePosted(LinkEvent::Opened));
+        tick();
+        return logger;
+    }
+
+    void unplugAndTake(const sim::VirtualLogger& logger) {
+        bus.unplug(logger);
+        EXPECT_TRUE(noticePosted(LinkEvent::Removed));
+        tick();
+    }
+
     fakes::FakeControls controls;
     fakes::FakeMessageBox messages;
     fakes::FakeTimer timer;
     fakes::FakeUiDispatch uiDispatch;
     fakes::FakeLocalClock clock;
-    EmptyHidBus hid;
-    CUSBDlg window{WindowServices{controls, messages, timer, uiDispatch, clock, hid}};
+    sim::VirtualHidBus bus;
+    CUSBDlg window{WindowServices{controls, messages, timer, uiDispatch, clock, bus},
+                   FirmwareImages::Load({})};
 };
 
 }  // namespace lc::testing

@@ -1,52 +1,62 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "app/resources/ControlIds.h"
+#include "link/CommandFrame.h"
+#include "sim/LoggerPresets.h"
 #include "tests/app/ToolUnderTest.h"
 
 namespace lc::testing {
 namespace {
 
-// A temperature logger whose settings are shown, the button offering the write.
+// The demonstration logger shown, the button offering the write.
 struct ReadyLogger : ::testing::Test {
-    ReadyLogger() {
+    ReadyLogger() : logger(plugIn()) {}
+
+    sim::VirtualLogger& plugIn() {
         tool.tick();
-        tool.state().session.loggerCount.store(1);
-        DeviceInfo& info = tool.state().deviceInfo;
-        info.firmwareVersion = 0x4066;
-        info.capabilityFlags = 0x20;
-        info.memorySize = 65536;
-        info.recordBits = 12;
-        tool.controls.setText(ids::BrandEdit, u"ACME");
-        tool.controls.setText(ids::DeviceNameEdit, u"Cold room 3");
-        tool.controls.setText(ids::CustomTextEdit, u"Vaccines");
-        tool.controls.setText(ids::DeviceIdEdit, u"TH0001");
-        tool.controls.setText(ids::WriteButton, u"写入配置(HID)");
-        tool.controls.enable(ids::WriteButton, true);
-        tool.state().writeReady = 1;
+        return tool.plugInAndTake(sim::DemoLogger());
     }
+
+    long storeCommandsReceived() const {
+        const std::vector<platform::HidReport> reports = logger.receivedReports();
+        return std::count_if(reports.begin(), reports.end(),
+                             [](const platform::HidReport& report) { return report[ReplyCodeByte] == 0x94; });
+    }
+
     ToolUnderTest tool;
+    sim::VirtualLogger& logger;
 };
 
-TEST_F(ReadyLogger, AValidFormBecomesAPacketAndTheButtonWaits) {
+TEST_F(ReadyLogger, AValidFormIsWrittenInTheSameTickAndTheButtonWaitsForRemoval) {
+    tool.controls.userType(ids::DeviceNameEdit, u"Cold room 3");
     ASSERT_TRUE(tool.controls.userClick(ids::WriteButton));
     tool.tick();
-    EXPECT_TRUE(tool.messages.shown.empty()) << tool.messages.texts().front();
-    EXPECT_EQ(tool.state().configPacket.writeStage, WriteStage::PacketReady);
-    EXPECT_GT(tool.state().configPacket.usedLength, 0);
+    EXPECT_EQ(storeCommandsReceived(), 1);
     EXPECT_EQ(tool.text(ids::WriteButton), "配置中...");
     EXPECT_FALSE(tool.controls.isEnabled(ids::WriteButton));
+    EXPECT_EQ(tool.state().configPacket.writeStage, WriteStage::NoPacket);
+    tool.tick();
+    EXPECT_EQ(tool.text(ids::WriteButton), "配置中...");
+
+    // Plugged in again, the logger shows what was written.
+    tool.unplugAndTake(logger);
+    tool.bus.plugBackIn(logger);
+    ASSERT_TRUE(tool.noticePosted(LinkEvent::Opened));
+    tool.tick();
+    EXPECT_EQ(tool.text(ids::DeviceNameEdit), "Cold room 3");
+    EXPECT_EQ(tool.text(ids::WriteButton), "写入配置(HID)");
 }
 
-TEST_F(ReadyLogger, TwoClicksWithinOneTickAreOneRequest) {
-    tool.controls.userType(ids::StartDelayEdit, u"2000");
+TEST_F(ReadyLogger, TwoClicksWithinOneTickAreOneWrite) {
     tool.controls.userClick(ids::WriteButton);
     tool.controls.userClick(ids::WriteButton);
     tool.tick();
     tool.tick();
-    EXPECT_EQ(tool.messages.shown.size(), 1u);
+    EXPECT_EQ(storeCommandsReceived(), 1);
 }
 
 TEST_F(ReadyLogger, ARefusedFieldLeavesTheButtonOfferingTheWrite) {
@@ -55,7 +65,7 @@ TEST_F(ReadyLogger, ARefusedFieldLeavesTheButtonOfferingTheWrite) {
     tool.controls.userClick(ids::WriteButton);
     tool.tick();
     ASSERT_EQ(tool.messages.shown.size(), 1u);
-    EXPECT_EQ(tool.state().configPacket.writeStage, WriteStage::NoPacket);
+    EXPECT_EQ(storeCommandsReceived(), 0);
     EXPECT_EQ(tool.text(ids::WriteButton), "Write Configuring(HID)");
     EXPECT_TRUE(tool.controls.isEnabled(ids::WriteButton));
     EXPECT_EQ(tool.state().writeReady, 1);

@@ -2,11 +2,6 @@
 
 #include <QStringList>
 
-// The pictures are compiled into a library: name them once so the linker keeps them.
-static void LoadArtResources() {
-    Q_INIT_RESOURCE(window_art);
-}
-
 namespace lc {
 namespace {
 
@@ -21,7 +16,6 @@ QFont DialogFont() {
 }  // namespace
 
 platform::DialogArt LoadWindowArt() {
-    LoadArtResources();
     return platform::DialogArt{QPixmap(QStringLiteral(":/art/background.png")),
                                QPixmap(QStringLiteral(":/art/icon.png")), DialogFont()};
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -51,6 +52,46 @@ bool IsFirmwareFrame(const platform::HidReport& report) {
     return report[1] == 0x93 || report[1] == 0x7F;
 }
 
+// The bus as the tool sees it, watching that no write on a handle starts while another is under way.
+// The first firmware frame's write can be made slow to return, after the logger has it, as a write
+// to a real device may be.
+class WriteWatch : public platform::HidAccess {
+  public:
+    explicit WriteWatch(platform::HidAccess& bus) : bus_(bus) {}
+
+    std::vector<platform::HidInterfaceInfo> enumerate() override { return bus_.enumerate(); }
+    platform::HidHandle openForReading(const std::string& path) override { return bus_.openForReading(path); }
+    platform::HidHandle openForWriting(const std::string& path) override { return bus_.openForWriting(path); }
+    void close(platform::HidHandle handle) override { bus_.close(handle); }
+    platform::HidTransfer read(platform::HidHandle handle, platform::HidReport& report,
+                               int timeoutMs) override {
+        return bus_.read(handle, report, timeoutMs);
+    }
+    platform::HidTransfer write(platform::HidHandle handle, const platform::HidReport& report,
+                                int timeoutMs) override {
+        if (writesUnderWay_.fetch_add(1) != 0) {
+            overlapped_.store(true);
+        }
+        const bool slow = report[1] == 0x93 && slowFirstFrame_.exchange(false);
+        const platform::HidTransfer written = bus_.write(handle, report, timeoutMs);
+        if (slow) {
+            std::this_thread::sleep_for(50ms);
+        }
+        writesUnderWay_.fetch_sub(1);
+        return written;
+    }
+    bool exists(const std::string& path) override { return bus_.exists(path); }
+
+    void slowFirstFrame() { slowFirstFrame_.store(true); }
+    bool overlapped() const { return overlapped_.load(); }
+
+  private:
+    platform::HidAccess& bus_;
+    std::atomic<int> writesUnderWay_{0};
+    std::atomic<bool> slowFirstFrame_{false};
+    std::atomic<bool> overlapped_{false};
+};
+
 // The tool's side of the link as the window has it: the real link worker on a virtual bus, the fake
 // controls and message box, and the test thread as the UI thread.
 class FirmwareTransfer : public ::testing::Test {
@@ -83,7 +124,7 @@ class FirmwareTransfer : public ::testing::Test {
         worker.start();
         EXPECT_TRUE(PumpUntil([&] { return session.linkEvent.load() == LinkEvent::Opened; }));
         session.linkEvent.store(LinkEvent::None);
-        EXPECT_TRUE(ReadInfoBlock(Link{session, bus, messages}, block->bytes));
+        EXPECT_TRUE(ReadInfoBlock(Link{session, hid, messages}, block->bytes));
         DeviceInfo info;
         ReadLoggerIdentity(*block, info);
         DecodeDeviceInfo(*block, info);
@@ -107,13 +148,14 @@ class FirmwareTransfer : public ::testing::Test {
     testing::TemporaryFolder folder;
     FirmwareImages images;
     sim::VirtualHidBus bus;
+    WriteWatch hid{bus};
     DeviceSession session;
     std::unique_ptr<InfoBlock> block = std::make_unique<InfoBlock>();
     fakes::FakeControls controls;
     fakes::FakeMessageBox messages;
     fakes::FakeUiDispatch dispatch;
-    FirmwareUpdate update{session, images, bus, platform::Ui{controls, messages}, dispatch};
-    LinkWorker worker{session, bus, dispatch, messages, &update};
+    FirmwareUpdate update{session, images, hid, platform::Ui{controls, messages}, dispatch};
+    LinkWorker worker{session, hid, dispatch, messages, &update};
 };
 
 TEST_F(FirmwareTransfer, TheLoggerTakesTheWholeImageAndComesBackWithItsVersion) {
@@ -139,6 +181,17 @@ TEST_F(FirmwareTransfer, TheLoggerTakesTheWholeImageAndComesBackWithItsVersion) 
     EXPECT_EQ(session.updateState.load(), UpdateState::Idle);
     EXPECT_FALSE(update.StartFirmwareUpdate(restarted));
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(FirmwareTransfer, TheWorkerWritesNoFrameWhileTheFirstOneIsStillBeingWritten) {
+    sim::VirtualLogger& logger = bus.plugIn(VirtualLoggerOf(OldModel98));
+    const DeviceInfo info = TakeOpenedLogger();
+    hid.slowFirstFrame();
+    ASSERT_TRUE(update.StartFirmwareUpdate(info));
+
+    ASSERT_TRUE(PumpUntil([&] { return session.updateState.load() == UpdateState::AwaitingRestart; }));
+    EXPECT_FALSE(hid.overlapped());
+    EXPECT_EQ(logger.firmwareViolations(), std::vector<std::string>{});
 }
 
 TEST_F(FirmwareTransfer, ARefusedFrameEndsTheTransfer) {

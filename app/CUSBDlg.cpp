@@ -1,5 +1,7 @@
 #include "app/CUSBDlg.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -32,6 +34,36 @@ constexpr int TransferTickPeriodMs = 100;
 
 constexpr resources::Bilingual SettingInterrupted{
     u"配置中断,请确保设备连接良好!", u"Setting interrupted, please make sure the device keeping connection!"};
+
+// What a click or a selection asks the next tick for; controls without a row ask for nothing.
+struct ChangeBit {
+    platform::ControlId id;
+    std::uint32_t bit;
+};
+
+constexpr ChangeBit ClickBits[] = {
+    {ids::WriteButton, change::WriteRequest},
+    {ids::AlertBox, change::RefreshChannel},
+    {ids::LockBox, change::ApplyLock},
+};
+
+constexpr ChangeBit SelectionBits[] = {
+    {ids::ZoneCombo, change::SyncZone},
+    {ids::DateFormatCombo, change::RefreshDate},
+    {ids::ChannelCombo, change::RefreshChannel},
+    {ids::UnitCombo, change::RefreshUnit},
+    {ids::ReportLanguageCombo, change::FollowReportLanguage},
+};
+
+template <std::size_t N>
+std::uint32_t ChangeBitOf(const ChangeBit (&bits)[N], platform::ControlId id) {
+    for (const ChangeBit& entry : bits) {
+        if (entry.id == id) {
+            return entry.bit;
+        }
+    }
+    return 0;
+}
 
 void Show(WindowServices& services, const resources::Bilingual& message) {
     services.messages.show(std::u16string(message.in(CurrentLanguage(services.controls))));
@@ -173,46 +205,16 @@ void CUSBDlg::TakeOpenedLogger() {
 }
 
 void CUSBDlg::onClicked(platform::ControlId id) {
-    ChangeFlags& flags = state_->changeFlags;
-    switch (id) {
-        case ids::WriteButton:
-            flags.set(change::WriteRequest);
-            break;
-        case ids::AlertBox:
-            flags.set(change::RefreshChannel);
-            break;
-        case ids::LockBox:
-            flags.set(change::ApplyLock);
-            break;
-        default:
-            break;
-    }
+    state_->changeFlags.set(ChangeBitOf(ClickBits, id));
 }
 
 void CUSBDlg::onSelectionChanged(platform::ControlId id) {
-    ChangeFlags& flags = state_->changeFlags;
-    switch (id) {
-        case ids::ZoneCombo:
-            flags.set(change::SyncZone);
-            break;
-        case ids::DateFormatCombo:
-            flags.set(change::RefreshDate);
-            break;
-        case ids::ChannelCombo:
-            flags.set(change::RefreshChannel);
-            break;
-        case ids::UnitCombo:
-            flags.set(change::RefreshUnit);
-            break;
-        case ids::ReportLanguageCombo:
-            flags.set(change::FollowReportLanguage);
-            break;
-        case ids::WindowLanguageCombo:
-            ApplyWindowLanguage(services_.controls, state_->uiLanguage, state_->writeReady);
-            break;
-        default:
-            break;
+    // The language switch alone works at once: it only rewrites texts.
+    if (id == ids::WindowLanguageCombo) {
+        ApplyWindowLanguage(services_.controls, state_->uiLanguage, state_->writeReady);
+        return;
     }
+    state_->changeFlags.set(ChangeBitOf(SelectionBits, id));
 }
 
 void CUSBDlg::onEditChanged(platform::ControlId id) {

@@ -2,6 +2,11 @@
 
 #include <QStringList>
 
+// The pictures are compiled into a library: name them once so the linker keeps them.
+static void LoadArtResources() {
+    Q_INIT_RESOURCE(window_art);
+}
+
 namespace lc {
 namespace {
 
@@ -16,6 +21,7 @@ QFont DialogFont() {
 }  // namespace
 
 platform::DialogArt LoadWindowArt() {
+    LoadArtResources();
     return platform::DialogArt{QPixmap(QStringLiteral(":/art/background.png")),
                                QPixmap(QStringLiteral(":/art/icon.png")), DialogFont()};
 }

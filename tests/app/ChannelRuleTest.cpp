@@ -47,13 +47,6 @@ struct ChannelChange : ::testing::Test {
         tool.tick();
     }
 
-    void expectThresholdEdits(bool temperature, bool humidity) {
-        EXPECT_EQ(tool.controls.isEnabled(ids::HighTempEdit), temperature);
-        EXPECT_EQ(tool.controls.isEnabled(ids::LowTempEdit), temperature);
-        EXPECT_EQ(tool.controls.isEnabled(ids::HighHumidityEdit), humidity);
-        EXPECT_EQ(tool.controls.isEnabled(ids::LowHumidityEdit), humidity);
-    }
-
     ToolUnderTest tool;
 };
 
@@ -72,7 +65,7 @@ TEST_F(ChannelChange, EnablesTheChannelsThresholdsThenShowsItsDurationOnTheNextT
     for (const Case& c : cases) {
         SCOPED_TRACE(c.channel);
         pickChannelAndTick(c.channel);
-        expectThresholdEdits(c.temperature, c.humidity);
+        tool.expectThresholdEdits(c.temperature, c.humidity);
         tool.tick();
         EXPECT_EQ(tool.text(ids::DurationDisplay), c.duration);
     }
@@ -81,12 +74,12 @@ TEST_F(ChannelChange, EnablesTheChannelsThresholdsThenShowsItsDurationOnTheNextT
 TEST_F(ChannelChange, KeepsTheThresholdsDisabledWhileAlertsAreOffOrTheSettingsLocked) {
     tool.controls.userClick(ids::AlertBox);  // alerts off
     tool.tick();
-    expectThresholdEdits(false, false);
+    tool.expectThresholdEdits(false, false);
 
     tool.controls.userClick(ids::AlertBox);  // alerts on again, but the settings locked
     tool.controls.setChecked(ids::LockBox, true);
     pickChannelAndTick(2);
-    expectThresholdEdits(false, false);
+    tool.expectThresholdEdits(false, false);
 }
 
 TEST(OlderLogger, ItsThresholdsFollowTheChannelWhateverTheAlertBox) {

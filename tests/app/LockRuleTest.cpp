@@ -23,13 +23,6 @@ struct LockedForm : ::testing::Test {
         tool.tick();
     }
 
-    void expectThresholdEdits(bool temperature, bool humidity) {
-        EXPECT_EQ(tool.controls.isEnabled(ids::HighTempEdit), temperature);
-        EXPECT_EQ(tool.controls.isEnabled(ids::LowTempEdit), temperature);
-        EXPECT_EQ(tool.controls.isEnabled(ids::HighHumidityEdit), humidity);
-        EXPECT_EQ(tool.controls.isEnabled(ids::LowHumidityEdit), humidity);
-    }
-
     ToolUnderTest tool;
 };
 
@@ -38,7 +31,7 @@ TEST_F(LockedForm, LockingDisablesTheSettingsAndLeavesTheRestAlone) {
     for (platform::ControlId id : LockedWithTheForm) {
         EXPECT_FALSE(tool.controls.isEnabled(id)) << id;
     }
-    expectThresholdEdits(false, false);
+    tool.expectThresholdEdits(false, false);
     EXPECT_TRUE(tool.controls.isEnabled(ids::AutoStartBox));
     EXPECT_TRUE(tool.controls.isEnabled(ids::LockBox));
     EXPECT_TRUE(tool.controls.isEnabled(ids::WindowLanguageCombo));
@@ -71,9 +64,9 @@ TEST_F(LockedForm, UnlockingEnablesTheThresholdEditsByAlertBoxAndChannel) {
         tool.controls.setChecked(ids::AlertBox, c.alerts);
         tool.controls.select(ids::ChannelCombo, c.channel);
         clickLockAndTick();
-        expectThresholdEdits(false, false);
+        tool.expectThresholdEdits(false, false);
         clickLockAndTick();
-        expectThresholdEdits(c.temperature, c.humidity);
+        tool.expectThresholdEdits(c.temperature, c.humidity);
     }
 }
 

@@ -88,22 +88,6 @@ TEST(NoLoggerReset, LeavesTheButtonToAFirmwareUpdate) {
     EXPECT_EQ(tool.state().session.linkEvent.load(), LinkEvent::None);
 }
 
-TEST(Tick, RemovalReturnsTheWindowToItsNoLoggerState) {
-    ToolUnderTest tool;
-    tool.tick();
-    tool.controls.setText(ids::WriteButton, u"写入配置(HID)");
-    tool.controls.enable(ids::WriteButton, true);
-    tool.state().writeReady = 1;
-    tool.controls.setText(ids::DurationDisplay, u"最大记录时长:34.7天/10000点");
-    tool.state().session.linkEvent.store(LinkEvent::Removed);
-    tool.tick();
-    EXPECT_EQ(tool.text(ids::WriteButton), "请插入设备");
-    EXPECT_FALSE(tool.controls.isEnabled(ids::WriteButton));
-    EXPECT_EQ(tool.text(ids::DurationDisplay), "最大记录时长:");
-    EXPECT_EQ(tool.state().writeReady, 0);
-    EXPECT_EQ(tool.state().session.linkEvent.load(), LinkEvent::None);
-}
-
 TEST(Tick, WaitsOutAFirmwareTransferAtTheSlowerPeriod) {
     ToolUnderTest tool;
     tool.tick();

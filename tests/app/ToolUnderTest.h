@@ -5,7 +5,10 @@
 #include <string>
 #include <thread>
 
+#include <gtest/gtest.h>
+
 #include "app/CUSBDlg.h"
+#include "app/resources/ControlIds.h"
 #include "platform/Text.h"
 #include "sim/VirtualHidBus.h"
 #include "tests/fakes/FakeControls.h"
@@ -51,6 +54,13 @@ struct ToolUnderTest {
         EXPECT_TRUE(noticePosted(LinkEvent::Opened));
         tick();
         return logger;
+    }
+
+    void expectThresholdEdits(bool temperature, bool humidity) const {
+        EXPECT_EQ(controls.isEnabled(ids::HighTempEdit), temperature);
+        EXPECT_EQ(controls.isEnabled(ids::LowTempEdit), temperature);
+        EXPECT_EQ(controls.isEnabled(ids::HighHumidityEdit), humidity);
+        EXPECT_EQ(controls.isEnabled(ids::LowHumidityEdit), humidity);
     }
 
     void unplugAndTake(const sim::VirtualLogger& logger) {

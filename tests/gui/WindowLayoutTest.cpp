@@ -3,11 +3,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "app/main/ConfigurationWindow.h"
+#include "app/main/WindowArt.h"
 #include "app/resources/ControlIds.h"
 #include "tests/gui/NoLoggerHid.h"
 
@@ -60,6 +62,22 @@ TEST_F(WindowLayoutTest, IsAFixedWindowOfTwoPixelsPerDialogUnit) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("温湿度记录仪配置工具 V3.18"));
     EXPECT_EQ(dialog.size(), QSize(1364, 658));
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()) << "the window must not be resizable";
+}
+
+TEST_F(WindowLayoutTest, BackgroundPictureIsDrawnScaledUnderTheControls) {
+    const platform::DialogArt art = LoadWindowArt();
+    EXPECT_EQ(art.background.size(), QSize(1366, 660));
+    // The picture is drawn opaque, so only the file itself still tells that it carries alpha.
+    EXPECT_TRUE(QImage(QStringLiteral(":/art/background.png")).hasAlphaChannel());
+    EXPECT_EQ(art.icon.size(), QSize(32, 32));
+
+    const QImage shown = dialog.grab().toImage();
+    // The thermometer's red bulb on the free right side of the picture.
+    const QColor bulb = shown.pixelColor(1288, 293);
+    EXPECT_GT(bulb.red(), 180);
+    EXPECT_LT(bulb.green(), 100);
+    // A plain spot: the picture's sky, not the window's own grey.
+    EXPECT_EQ(shown.pixelColor(4, 4), art.background.toImage().pixelColor(4, 4));
 }
 
 TEST_F(WindowLayoutTest, EveryTemplateControlIsInPlaceWithItsTemplateState) {

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/resources/ControlIds.h"
@@ -40,35 +43,47 @@ Bytes Commands(const std::vector<ReceivedFrame>& frames) {
     return commands;
 }
 
-// The tool's side of the link used by the transfer: the bus, except that the logger answers the
-// store command with a status reply the moment it arrives, as a logger may.
+// The tool's side of the link used by the transfer: the bus, except that the logger answers the store
+// command with a status reply, either before the tool looks for an answer (delay nullopt) or after
+// the given delay, which may fall while the tool is looking.
 class StoreAnsweringHid : public platform::HidAccess {
   public:
-    StoreAnsweringHid(sim::VirtualHidBus& bus, sim::VirtualLogger& logger, DeviceSession& session,
-                      bool waitForIt)
-        : bus_(bus), logger_(logger), session_(session), waitForIt_(waitForIt) {}
+    StoreAnsweringHid(LinkBench& bench, sim::VirtualLogger& logger,
+                      std::optional<std::chrono::microseconds> delay)
+        : bench_(bench), logger_(logger), delay_(delay) {}
 
-    std::vector<platform::HidInterfaceInfo> enumerate() override { return bus_.enumerate(); }
-    platform::HidHandle openForReading(const std::string& path) override { return bus_.openForReading(path); }
-    platform::HidHandle openForWriting(const std::string& path) override { return bus_.openForWriting(path); }
-    void close(platform::HidHandle handle) override { bus_.close(handle); }
+    std::vector<platform::HidInterfaceInfo> enumerate() override { return bench_.bus.enumerate(); }
+    platform::HidHandle openForReading(const std::string& path) override {
+        return bench_.bus.openForReading(path);
+    }
+    platform::HidHandle openForWriting(const std::string& path) override {
+        return bench_.bus.openForWriting(path);
+    }
+    void close(platform::HidHandle handle) override { bench_.bus.close(handle); }
     platform::HidTransfer read(platform::HidHandle handle, platform::HidReport& report,
                                int timeoutMs) override {
-        return bus_.read(handle, report, timeoutMs);
+        return bench_.bus.read(handle, report, timeoutMs);
     }
     platform::HidTransfer write(platform::HidHandle handle, const platform::HidReport& report,
                                 int timeoutMs) override {
-        const platform::HidTransfer written = bus_.write(handle, report, timeoutMs);
-        if (report[1] == 0x94) {
-            bus_.sendInputReport(logger_, CommandErrorReply());
-            // Deterministic case: the reply is published before the tool looks.
-            while (waitForIt_ && session_.rxMarker.load(std::memory_order_acquire) < 0) {
+        const platform::HidTransfer written = bench_.bus.write(handle, report, timeoutMs);
+        if (report[1] != 0x94) {
+            return written;
+        }
+        if (!delay_) {
+            bench_.bus.sendInputReport(logger_, CommandErrorReply());
+            while (!bench_.published()) {
                 std::this_thread::sleep_for(100us);
             }
+        } else {
+            late_ = std::jthread([this] {
+                std::this_thread::sleep_for(*delay_);
+                bench_.bus.sendInputReport(logger_, CommandErrorReply());
+            });
         }
         return written;
     }
-    bool exists(const std::string& path) override { return bus_.exists(path); }
+    bool exists(const std::string& path) override { return bench_.bus.exists(path); }
 
   private:
     static sim::InputReport CommandErrorReply() {
@@ -77,10 +92,10 @@ class StoreAnsweringHid : public platform::HidAccess {
         return reply;
     }
 
-    sim::VirtualHidBus& bus_;
+    LinkBench& bench_;
     sim::VirtualLogger& logger_;
-    DeviceSession& session_;
-    bool waitForIt_;
+    std::optional<std::chrono::microseconds> delay_;
+    std::jthread late_;
 };
 
 class ConfigTransfer : public ::testing::Test {
@@ -212,7 +227,7 @@ TEST_F(ConfigTransfer, WithoutALoggerThePacketWaits) {
 }
 
 TEST_F(ConfigTransfer, AnAnswerToTheStoreCommandIsCheckedOnceItIsPublished) {
-    StoreAnsweringHid answering(bench.bus, logger, bench.session, true);
+    StoreAnsweringHid answering(bench, logger, std::nullopt);
     write(Link{bench.session, answering, bench.messages});
     EXPECT_EQ(Commands(framesOfThisWrite()), NewGenerationCommands);
     EXPECT_EQ(messages(), std::vector<std::string>{"命令错误!"});
@@ -224,7 +239,7 @@ TEST_F(ConfigTransfer, AnAnswerToTheStoreCommandIsCheckedOnceItIsPublished) {
 TEST_F(ConfigTransfer, AnAnswerArrivingAfterTheStoreCommandIsNeverReadHalfWritten) {
     for (int round = 0; round < 20; ++round) {
         bench.messages.shown.clear();
-        StoreAnsweringHid answering(bench.bus, logger, bench.session, false);
+        StoreAnsweringHid answering(bench, logger, std::chrono::microseconds(round % 5 * 400));
         write(Link{bench.session, answering, bench.messages});
         EXPECT_EQ(framesOfThisWrite().back().command, 0x94);
         EXPECT_TRUE(messages().empty() || messages() == std::vector<std::string>{"命令错误!"});

@@ -6,6 +6,8 @@
 #include "app/resources/ControlIds.h"
 #include "platform/Text.h"
 #include "protocol/firmware/FirmwareUpdate.h"
+#include "sim/LoggerPresets.h"
+#include "sim/VirtualHidBus.h"
 #include "tests/fakes/FakeControls.h"
 #include "tests/fakes/FakeMessageBox.h"
 #include "tests/fakes/FakeUiDispatch.h"
@@ -15,26 +17,6 @@
 namespace lc {
 namespace {
 
-constexpr platform::HidHandle LoggerHandle = 7;
-
-// The logger's end of the write handle: keeps every report written to it.
-class RecordingHid : public platform::HidAccess {
-  public:
-    std::vector<platform::HidInterfaceInfo> enumerate() override { return {}; }
-    platform::HidHandle openForReading(const std::string&) override { return platform::InvalidHidHandle; }
-    platform::HidHandle openForWriting(const std::string&) override { return platform::InvalidHidHandle; }
-    void close(platform::HidHandle) override {}
-    platform::HidTransfer read(platform::HidHandle, platform::HidReport&, int) override { return {}; }
-    platform::HidTransfer write(platform::HidHandle handle, const platform::HidReport& report, int) override {
-        EXPECT_EQ(handle, LoggerHandle);
-        written.push_back(report);
-        return {platform::HidIo::Completed, 64};
-    }
-    bool exists(const std::string&) override { return true; }
-
-    std::vector<platform::HidReport> written;
-};
-
 std::uint32_t OffsetOf(const platform::HidReport& frame) {
     return frame[3] | frame[4] << 8 | frame[5] << 16;
 }
@@ -42,16 +24,15 @@ std::uint32_t OffsetOf(const platform::HidReport& frame) {
 class FirmwareFrames : public ::testing::Test {
   protected:
     FirmwareFrames() {
-        for (const FirmwareImageKind& kind : FirmwareImageKinds()) {
-            testing::WriteImageFile(folder.path(), kind.fileName, testing::ImageBytes(kind));
-        }
-        images = FirmwareImages::Load({folder.path()});
-        session.writeHandle.store(LoggerHandle);
+        session.writeHandle.store(bus.openForWriting(bus.pathOf(logger)));
         session.loggerCount.store(1);
         // The window's Ready state.
         controls.setText(ids::WriteButton, u"写入配置(HID)");
         controls.enable(ids::WriteButton, true);
     }
+
+    // What the logger has received; with no reading handle open its replies go nowhere.
+    std::vector<platform::HidReport> Written() const { return logger.receivedReports(); }
 
     // Acknowledges every frame the way the worker does, noting the button's text after each one.
     void AcknowledgeUntilRestart() {
@@ -68,13 +49,14 @@ class FirmwareFrames : public ::testing::Test {
     }
 
     testing::TemporaryFolder folder;
-    FirmwareImages images;
+    FirmwareImages images = testing::SupplyEveryImage(folder);
+    sim::VirtualHidBus bus;
+    const sim::VirtualLogger& logger = bus.plugIn(sim::DemoLogger());
     DeviceSession session;
-    RecordingHid hid;
     fakes::FakeControls controls;
     fakes::FakeMessageBox messages;
     fakes::FakeUiDispatch dispatch;
-    FirmwareUpdate update{session, images, hid, platform::Ui{controls, messages}, dispatch};
+    FirmwareUpdate update{session, images, bus, platform::Ui{controls, messages}, dispatch};
     std::vector<std::string> buttonAfterFrame;
 };
 
@@ -105,10 +87,11 @@ TEST_P(WholeTransfer, SendsTheImageInSlicesThenTheEmptyAndTheClosingFrame) {
     EXPECT_FALSE(controls.isEnabled(ids::WriteButton));
     AcknowledgeUntilRestart();
 
-    ASSERT_EQ(hid.written.size(), t.dataFrames + 2);
+    const std::vector<platform::HidReport> written = Written();
+    ASSERT_EQ(written.size(), t.dataFrames + 2);
     std::uint32_t offset = 0;
     for (std::size_t i = 0; i < t.dataFrames; ++i) {
-        const platform::HidReport& frame = hid.written[i];
+        const platform::HidReport& frame = written[i];
         const std::uint32_t payload = i + 1 < t.dataFrames ? 56 : t.lastPayload;
         ASSERT_EQ(frame[0], 0x01);
         ASSERT_EQ(frame[1], 0x93);
@@ -124,8 +107,9 @@ TEST_P(WholeTransfer, SendsTheImageInSlicesThenTheEmptyAndTheClosingFrame) {
     platform::HidReport empty{
         0x01, 0x93, 6, static_cast<std::uint8_t>(image.size()), static_cast<std::uint8_t>(image.size() >> 8),
         0};
-    EXPECT_EQ(hid.written[t.dataFrames], empty);
-    EXPECT_EQ(hid.written[t.dataFrames + 1], (platform::HidReport{0x01, 0x7F, 6}));
+    EXPECT_EQ(written[t.dataFrames], empty);
+    EXPECT_EQ(written[t.dataFrames + 1], (platform::HidReport{0x01, 0x7F, 6}));
+    EXPECT_EQ(logger.firmwareViolations(), std::vector<std::string>{});
 
     EXPECT_EQ(session.updateState.load(), UpdateState::AwaitingRestart);
     EXPECT_EQ(session.imageLength.load(), 0u);
@@ -169,10 +153,10 @@ TEST_F(FirmwareFrames, AFrameWrittenAgainIsTheSameFrame) {
     update.SendFirmwareFrame(true);
     update.SendFirmwareFrame(true);
 
-    ASSERT_EQ(hid.written.size(), 4u);
-    EXPECT_EQ(OffsetOf(hid.written[1]), 56u);
-    EXPECT_EQ(hid.written[2], hid.written[1]);
-    EXPECT_EQ(hid.written[3], hid.written[1]);
+    ASSERT_EQ(Written().size(), 4u);
+    EXPECT_EQ(OffsetOf(Written()[1]), 56u);
+    EXPECT_EQ(Written()[2], Written()[1]);
+    EXPECT_EQ(Written()[3], Written()[1]);
     EXPECT_EQ(session.imageOffset.load(), 112u);
 }
 
@@ -185,7 +169,7 @@ class DeclinedUpdate : public FirmwareFrames, public ::testing::WithParamInterfa
 
 TEST_P(DeclinedUpdate, SendsNothingAndLetsTheWriteGoAhead) {
     EXPECT_FALSE(update.StartFirmwareUpdate(GetParam().logger));
-    EXPECT_TRUE(hid.written.empty());
+    EXPECT_TRUE(Written().empty());
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(session.updateState.load(), UpdateState::Idle);
     EXPECT_EQ(session.imageLength.load(), 0u);
@@ -206,7 +190,7 @@ TEST_F(FirmwareFrames, NoImageFileMeansNoUpdate) {
     std::filesystem::remove(folder.path() / KindOf(FirmwareModel::Model4).fileName);
     images = FirmwareImages::Load({folder.path()});
     EXPECT_FALSE(update.StartFirmwareUpdate(Logger(0x4001, 4, 131)));
-    EXPECT_TRUE(hid.written.empty());
+    EXPECT_TRUE(Written().empty());
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -220,13 +204,13 @@ struct Mismatch {
 class ModelMismatch : public FirmwareFrames, public ::testing::WithParamInterface<Mismatch> {};
 
 TEST_P(ModelMismatch, SaysSoAndLetsTheWriteGoAhead) {
-    DeviceInfo logger = Logger(0x4001, GetParam().model, GetParam().deviceType);
-    logger.hardwareCode = GetParam().hardwareCode;
+    DeviceInfo info = Logger(0x4001, GetParam().model, GetParam().deviceType);
+    info.hardwareCode = GetParam().hardwareCode;
 
-    EXPECT_FALSE(update.StartFirmwareUpdate(logger));
+    EXPECT_FALSE(update.StartFirmwareUpdate(info));
 
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"固件PID/VID不匹配!"});
-    EXPECT_TRUE(hid.written.empty());
+    EXPECT_TRUE(Written().empty());
     EXPECT_EQ(session.updateState.load(), UpdateState::Idle);
     EXPECT_EQ(session.imageLength.load(), 0u);
     EXPECT_TRUE(session.imageData.empty());
@@ -248,7 +232,7 @@ TEST_F(FirmwareFrames, ARequestDuringAnUpdateStartsNothing) {
     ASSERT_TRUE(update.StartFirmwareUpdate(Logger(0x4001, 98, 160)));
     const std::uint32_t offset = session.imageOffset.load();
     EXPECT_TRUE(update.StartFirmwareUpdate(Logger(0x4001, 98, 160)));
-    EXPECT_EQ(hid.written.size(), 1u);
+    EXPECT_EQ(Written().size(), 1u);
     EXPECT_EQ(session.imageOffset.load(), offset);
 }
 

@@ -96,13 +96,7 @@ class WriteWatch : public platform::HidAccess {
 // controls and message box, and the test thread as the UI thread.
 class FirmwareTransfer : public ::testing::Test {
   protected:
-    FirmwareTransfer() {
-        for (const FirmwareImageKind& kind : FirmwareImageKinds()) {
-            testing::WriteImageFile(folder.path(), kind.fileName, testing::ImageBytes(kind));
-        }
-        images = FirmwareImages::Load({folder.path()});
-        controls.select(ids::WindowLanguageCombo, 0);
-    }
+    FirmwareTransfer() { controls.select(ids::WindowLanguageCombo, 0); }
 
     // Pumps the UI thread's queue until done() holds; false after the time limit.
     template <typename Done>
@@ -146,7 +140,7 @@ class FirmwareTransfer : public ::testing::Test {
     std::string ButtonText() const { return platform::Utf16ToUtf8(controls.text(ids::WriteButton)); }
 
     testing::TemporaryFolder folder;
-    FirmwareImages images;
+    FirmwareImages images = testing::SupplyEveryImage(folder);
     sim::VirtualHidBus bus;
     WriteWatch hid{bus};
     DeviceSession session;

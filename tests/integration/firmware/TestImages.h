@@ -6,7 +6,7 @@
 #include <fstream>
 #include <vector>
 
-#include "protocol/firmware/FirmwareImage.h"
+#include "protocol/firmware/FirmwareImages.h"
 
 namespace lc::testing {
 
@@ -47,5 +47,13 @@ class TemporaryFolder {
   private:
     std::filesystem::path path_;
 };
+
+// Every model's image, well formed, in folder, and loaded from there.
+inline FirmwareImages SupplyEveryImage(const TemporaryFolder& folder) {
+    for (const FirmwareImageKind& kind : FirmwareImageKinds()) {
+        WriteImageFile(folder.path(), kind.fileName, ImageBytes(kind));
+    }
+    return FirmwareImages::Load({folder.path()});
+}
 
 }  // namespace lc::testing

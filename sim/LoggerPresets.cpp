@@ -49,4 +49,11 @@ LoggerDescription DemoLogger() {
     return description;
 }
 
+std::span<const LoggerPreset> PresetCatalogue() {
+    static constexpr LoggerPreset Presets[] = {
+        {"Temperature and humidity, model 98 (demonstration)", DemoLogger},
+    };
+    return Presets;
+}
+
 }  // namespace lc::sim

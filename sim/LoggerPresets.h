@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include "sim/LoggerDescription.h"
 
 namespace lc::sim {
@@ -9,5 +11,14 @@ namespace lc::sim {
 // not locked, alerts on, answering 0x91 in 58-byte slices.
 LoggerBlock DemoLoggerBlock();
 LoggerDescription DemoLogger();
+
+// A logger a technician meets, by the name the demonstration offers it under.
+struct LoggerPreset {
+    const char* name;
+    LoggerDescription (*describe)();
+};
+
+// Every preset, the demonstration logger first.
+std::span<const LoggerPreset> PresetCatalogue();
 
 }  // namespace lc::sim

@@ -12,6 +12,13 @@
 namespace lc {
 
 int RunConfigurationTool(int& argc, char** argv, platform::HidAccess& hid) {
+    return RunConfigurationTool(argc, argv, [&hid] {
+        ConfigurationWindow window(hid);
+        window.run();
+    });
+}
+
+int RunConfigurationTool(int& argc, char** argv, const std::function<void()>& runWindow) {
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
 
@@ -20,8 +27,7 @@ int RunConfigurationTool(int& argc, char** argv, platform::HidAccess& hid) {
     if (!instance) {
         return EXIT_FAILURE;
     }
-    ConfigurationWindow window(hid);
-    window.run();
+    runWindow();
     return EXIT_SUCCESS;  // the tool's name is let go with `instance`
 }
 

@@ -3,6 +3,8 @@
 #include "app/main/MessageOutput.h"
 #include "app/main/WindowArt.h"
 
+#include <utility>
+
 namespace lc {
 namespace {
 
@@ -12,11 +14,14 @@ constexpr char16_t AboutMenuText[] = u"关于 FW(&A)...";
 }  // namespace
 
 ConfigurationWindow::ConfigurationWindow(platform::HidAccess& hid)
+    : ConfigurationWindow(hid, FirmwareImages::Load(FirmwareFolders())) {}
+
+ConfigurationWindow::ConfigurationWindow(platform::HidAccess& hid, FirmwareImages images)
     : art_(LoadWindowArt()),
       dialog_(resources::ConfigDialogTemplate(), art_),
       controls_(dialog_),
       messages_(MakeToolMessages(&dialog_)),
-      logic_(WindowServices{controls_, *messages_, timer_, uiDispatch_, clock_, hid}) {
+      logic_(WindowServices{controls_, *messages_, timer_, uiDispatch_, clock_, hid}, std::move(images)) {
     controls_.setEvents(&logic_);
     dialog_.addWindowMenuItem(QString::fromUtf16(AboutMenuText), [this] { openAboutBox(); });
 }

@@ -9,6 +9,7 @@
 #include "platform/qt/QtTimer.h"
 #include "platform/qt/QtUiDispatch.h"
 #include "platform/qt/TemplateDialog.h"
+#include "protocol/firmware/FirmwareImages.h"
 
 namespace lc {
 
@@ -16,7 +17,9 @@ namespace lc {
 // timer, its messages and the About item of its menu. Loggers are reached through hid.
 class ConfigurationWindow {
   public:
+    // With the firmware images supplied beside the program or installed with it.
     explicit ConfigurationWindow(platform::HidAccess& hid);
+    ConfigurationWindow(platform::HidAccess& hid, FirmwareImages images);
     ~ConfigurationWindow();
     ConfigurationWindow(const ConfigurationWindow&) = delete;
     ConfigurationWindow& operator=(const ConfigurationWindow&) = delete;

@@ -1,0 +1,111 @@
+#include "app/demo/DemoPanel.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "sim/LoggerPresets.h"
+
+namespace lc::demo {
+namespace {
+
+// A long demonstration with firmware updates sends tens of thousands of frames; older lines go.
+constexpr int FrameLogLines = 20000;
+constexpr int PanelWidth = 560;
+constexpr int GapToWindow = 8;
+
+}  // namespace
+
+DemoPanel::DemoPanel(sim::VirtualHidBus& bus, sim::VirtualHidBus::FrameObserver echo, QWidget* owner)
+    : QWidget(owner, Qt::Window),
+      bus_(bus),
+      echo_(std::move(echo)),
+      presets_(new QComboBox),
+      plugInButton_(new QPushButton(QStringLiteral("Plug in"))),
+      unplugButton_(new QPushButton(QStringLiteral("Unplug"))),
+      frameLog_(new QPlainTextEdit) {
+    setWindowTitle(QStringLiteral("Virtual logger"));
+    for (const sim::LoggerPreset& preset : sim::PresetCatalogue()) {
+        presets_->addItem(QString::fromUtf8(preset.name));
+    }
+    loggers_.resize(sim::PresetCatalogue().size(), nullptr);
+    frameLog_->setReadOnly(true);
+    frameLog_->setMaximumBlockCount(FrameLogLines);
+    frameLog_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    frameLog_->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(plugInButton_);
+    buttons->addWidget(unplugButton_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Logger on the virtual USB bus:")));
+    layout->addWidget(presets_);
+    layout->addLayout(buttons);
+    layout->addWidget(new QLabel(QStringLiteral("Reports the logger received:")));
+    layout->addWidget(frameLog_, 1);
+
+    connect(plugInButton_, &QPushButton::clicked, this, [this] { plugIn(); });
+    connect(unplugButton_, &QPushButton::clicked, this, [this] { unplug(); });
+    showWhetherPlugged();
+    bus_.setFrameObserver([this](const std::string& line) { takeLine(line); });
+}
+
+DemoPanel::~DemoPanel() {
+    // The bus reports under its lock, so no line is on its way to this panel once this returns.
+    bus_.setFrameObserver(echo_);
+}
+
+void DemoPanel::plugIn() {
+    if (plugged_ != nullptr) {
+        return;
+    }
+    const auto preset = static_cast<std::size_t>(presets_->currentIndex());
+    if (loggers_[preset] == nullptr) {
+        loggers_[preset] = &bus_.plugIn(sim::PresetCatalogue()[preset].describe());
+    } else {
+        bus_.plugBackIn(*loggers_[preset]);
+    }
+    plugged_ = loggers_[preset];
+    showWhetherPlugged();
+}
+
+void DemoPanel::unplug() {
+    if (plugged_ == nullptr) {
+        return;
+    }
+    bus_.unplug(*plugged_);
+    plugged_ = nullptr;
+    showWhetherPlugged();
+}
+
+void DemoPanel::showBeside(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    resize(PanelWidth, window.height());
+    move(frame.right() + 1 + GapToWindow, frame.top());
+    show();
+}
+
+void DemoPanel::takeLine(const std::string& line) {
+    if (echo_) {
+        echo_(line);
+    }
+    // Widgets belong to the UI thread; the line may come from the link worker.
+    QMetaObject::invokeMethod(
+        this, [this, text = QString::fromStdString(line)] { frameLog_->appendPlainText(text); },
+        Qt::QueuedConnection);
+}
+
+void DemoPanel::showWhetherPlugged() {
+    const bool plugged = plugged_ != nullptr;
+    presets_->setEnabled(!plugged);  // the combo names the logger that is in
+    plugInButton_->setEnabled(!plugged);
+    unplugButton_->setEnabled(plugged);
+}
+
+}  // namespace lc::demo

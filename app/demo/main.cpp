@@ -1,0 +1,54 @@
+#include <QDialog>
+#include <QTimer>
+#include <cstdio>
+#include <utility>
+
+#include "app/demo/DemoOptions.h"
+#include "app/demo/DemoPanel.h"
+#include "app/demo/MadeUpFirmware.h"
+#include "app/main/ConfigurationTool.h"
+#include "app/main/ConfigurationWindow.h"
+#include "sim/VirtualHidBus.h"
+
+namespace {
+
+// As a technician would plug the logger in: a moment after the window has come up.
+constexpr int PlugInDelayMs = 500;
+
+// Whoever reads standard output, a pipe or a test, gets each line as it happens.
+void EchoLine(const std::string& line) {
+    std::fputs(line.c_str(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace lc;
+    const demo::DemoOptions options = demo::ParseDemoOptions(argc, argv);
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "%s\n%s", options.error.c_str(), demo::DemoUsage);
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(demo::DemoUsage, stdout);
+        return 0;
+    }
+
+    // Declared first, so that the window's link worker has ended before the bus goes.
+    sim::VirtualHidBus bus;
+    FirmwareImages images = demo::MadeUpFirmwareImages();
+    return RunConfigurationTool(argc, argv, [&] {
+        ConfigurationWindow window(bus, std::move(images));
+        demo::DemoPanel panel(bus, EchoLine, &window.dialog());
+        QDialog& dialog = window.dialog();
+        // Once the window is up, the panel can go beside it.
+        QTimer::singleShot(0, &panel, [&] { panel.showBeside(dialog); });
+        QTimer::singleShot(PlugInDelayMs, &panel, [&] { panel.plugIn(); });
+        if (options.quitAfterMs) {
+            QTimer::singleShot(*options.quitAfterMs, &dialog, &QDialog::reject);
+        }
+        window.run();
+    });
+}

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <chrono>
+
+#include "app/demo/DemoPanel.h"
+#include "app/demo/MadeUpFirmware.h"
+#include "app/main/ConfigurationWindow.h"
+#include "app/main/MessageOutput.h"
+#include "app/resources/ControlIds.h"
+#include "sim/BlockFields.h"
+#include "sim/LoggerPresets.h"
+#include "sim/VirtualHidBus.h"
+
+namespace lc {
+namespace {
+
+// The demonstration's composition, the real window beside its panel, shown without its modal run.
+class DemoWindowTest : public testing::Test {
+  protected:
+    DemoWindowTest() {
+        window.logic().OnInitDialog();
+        window.dialog().show();
+    }
+
+    static bool SetMessagesToStandardError() {
+        qputenv(MessageOutputVariable, "stderr");
+        return true;
+    }
+    QString writeButtonText() {
+        return qobject_cast<QPushButton*>(window.dialog().control(ids::WriteButton))->text();
+    }
+    QStringList logLines() const {
+        return panel.findChild<QPlainTextEdit*>()->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+    }
+    static qsizetype FirstFrom(const QStringList& lines, const QString& prefix, qsizetype from) {
+        for (qsizetype at = from; at < lines.size(); ++at) {
+            if (lines[at].startsWith(prefix)) {
+                return at;
+            }
+        }
+        return -1;
+    }
+
+    const bool messagesToStandardError = SetMessagesToStandardError();
+    sim::VirtualHidBus bus;
+    ConfigurationWindow window{bus, demo::MadeUpFirmwareImages()};
+    demo::DemoPanel panel{bus, {}, &window.dialog()};
+};
+
+// What the made-up images are for: a logger with older firmware shows the whole update in the log.
+TEST_F(DemoWindowTest, OlderLoggerIsUpdatedRestartsAndGetsItsSettingsFromOnePress) {
+    sim::LoggerDescription older = sim::DemoLogger();
+    sim::PutFirmwareVersion(older.block, 0x4068);
+    older.restartDelay = std::chrono::milliseconds(100);
+    const sim::VirtualLogger& logger = bus.plugIn(older);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return writeButtonText() == QStringLiteral("写入配置(HID)"); }, 10000));
+
+    QTest::mouseClick(qobject_cast<QPushButton*>(window.dialog().control(ids::WriteButton)), Qt::LeftButton);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return FirstFrom(logLines(), QStringLiteral("rx cmd=0x94"), 0) >= 0; }, 60000));
+
+    EXPECT_EQ(sim::GetFirmwareVersion(logger.block()), 0x4069);
+    const QStringList lines = logLines();
+    const qsizetype firstFrame = FirstFrom(lines, QStringLiteral("rx cmd=0x93"), 0);
+    const qsizetype closing = FirstFrom(lines, QStringLiteral("rx cmd=0x7F"), firstFrame);
+    const qsizetype leaves = FirstFrom(lines, QStringLiteral("unplug"), closing);
+    const qsizetype returns = FirstFrom(lines, QStringLiteral("plug"), leaves + 1);
+    const qsizetype stores = FirstFrom(lines, QStringLiteral("rx cmd=0x94"), returns);
+    EXPECT_EQ(lines.first(), QStringLiteral("plug"));
+    ASSERT_GE(firstFrame, 0);
+    EXPECT_GT(closing, firstFrame);
+    EXPECT_EQ(leaves, closing + 1) << "the logger restarts as the closing frame arrives";
+    EXPECT_GT(returns, leaves);
+    EXPECT_GT(stores, returns) << "the settings go to the restarted logger without a second press";
+}
+
+}  // namespace
+}  // namespace lc

@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "sim/LoggerPresets.h"
@@ -16,7 +18,8 @@ namespace {
 
 // A long demonstration with firmware updates sends tens of thousands of frames; older lines go.
 constexpr int FrameLogLines = 20000;
-constexpr int PanelWidth = 560;
+constexpr int PanelWidth = 480;
+constexpr int NarrowestPanelWidth = 320;
 constexpr int GapToWindow = 8;
 
 }  // namespace
@@ -84,10 +87,17 @@ void DemoPanel::unplug() {
     showWhetherPlugged();
 }
 
-void DemoPanel::showBeside(const QWidget& window) {
+void DemoPanel::showBeside(QWidget& window) {
+    // The pair is wider than many screens: the window moves left as far as it must (its size stays),
+    // and the panel takes what room is left, down to a narrowest width that may leave the screen.
+    const QRect screen = window.screen()->availableGeometry();
     const QRect frame = window.frameGeometry();
-    resize(PanelWidth, window.height());
-    move(frame.right() + 1 + GapToWindow, frame.top());
+    const int pairWidth = frame.width() + GapToWindow + PanelWidth;
+    const int pairLeft = std::max(screen.left(), std::min(frame.left(), screen.right() + 1 - pairWidth));
+    window.move(window.pos() + QPoint(pairLeft - frame.left(), 0));
+    const int left = pairLeft + frame.width() + GapToWindow;
+    resize(std::clamp(screen.right() + 1 - left, NarrowestPanelWidth, PanelWidth), window.height());
+    move(left, frame.top());
     show();
 }
 

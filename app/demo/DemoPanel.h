@@ -29,8 +29,8 @@ class DemoPanel : public QWidget {
     // logger keeps what was written to it.
     void plugIn();
     void unplug();
-    // Shows the panel at the right of window, as tall as it.
-    void showBeside(const QWidget& window);
+    // Shows the panel at the right of the shown window, as tall as it, both on the screen if they fit.
+    void showBeside(QWidget& window);
 
   private:
     void takeLine(const std::string& line);

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <chrono>
 
 #include "app/demo/DemoPanel.h"
@@ -20,14 +21,22 @@ namespace {
 // The demonstration's composition, the real window beside its panel, shown without its modal run.
 class DemoWindowTest : public testing::Test {
   protected:
-    DemoWindowTest() {
+    // As the window's modal run would, without entering it.
+    void showWindow() {
         window.logic().OnInitDialog();
         window.dialog().show();
     }
-
     static bool SetMessagesToStandardError() {
         qputenv(MessageOutputVariable, "stderr");
         return true;
+    }
+    QPushButton* panelButton(const QString& caption) {
+        for (QPushButton* candidate : panel.findChildren<QPushButton*>()) {
+            if (candidate->text() == caption) {
+                return candidate;
+            }
+        }
+        return nullptr;
     }
     QString writeButtonText() {
         return qobject_cast<QPushButton*>(window.dialog().control(ids::WriteButton))->text();
@@ -50,12 +59,29 @@ class DemoWindowTest : public testing::Test {
     demo::DemoPanel panel{bus, {}, &window.dialog()};
 };
 
+// The window runs modally, as in the demonstration; the panel beside it must still take the clicks.
+TEST_F(DemoWindowTest, ThePanelTakesClicksWhileTheWindowRunsModally) {
+    bool pluggedIn = false;
+    QTimer::singleShot(0, &panel, [&] { panel.showBeside(window.dialog()); });
+    QTimer::singleShot(200, &panel, [&] {
+        // Through the panel's window, as the desktop delivers it: a blocked window would drop it.
+        const QPushButton* plugIn = panelButton(QStringLiteral("Plug in"));
+        QTest::mouseClick(panel.windowHandle(), Qt::LeftButton, {},
+                          plugIn->mapTo(&panel, plugIn->rect().center()));
+        pluggedIn = !bus.enumerate().empty();
+        window.dialog().reject();
+    });
+    window.run();
+    EXPECT_TRUE(pluggedIn);
+}
+
 // What the made-up images are for: a logger with older firmware shows the whole update in the log.
 TEST_F(DemoWindowTest, OlderLoggerIsUpdatedRestartsAndGetsItsSettingsFromOnePress) {
     sim::LoggerDescription older = sim::DemoLogger();
     sim::PutFirmwareVersion(older.block, 0x4068);
     older.restartDelay = std::chrono::milliseconds(100);
     const sim::VirtualLogger& logger = bus.plugIn(older);
+    showWindow();
     ASSERT_TRUE(QTest::qWaitFor([&] { return writeButtonText() == QStringLiteral("写入配置(HID)"); }, 10000));
 
     QTest::mouseClick(qobject_cast<QPushButton*>(window.dialog().control(ids::WriteButton)), Qt::LeftButton);

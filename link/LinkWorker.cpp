@@ -124,6 +124,13 @@ void LinkWorker::awaitHandBack() {
     if (marker < 0 || stop_.requested()) {
         return;
     }
+    // A report published just before a firmware transfer began has no consumer: the transfer takes
+    // its acknowledgements here, and discards what it finds published only after it has announced
+    // itself. Read after the marker's read-modify-write, either this check or that discard sees it.
+    if (session_.updateState.load() == UpdateState::Transferring) {
+        HandBackReport(session_);
+        return;
+    }
     session_.rxMarker.wait(marker, std::memory_order_acquire);
 }
 

@@ -61,7 +61,9 @@ Exchange AwaitReply(const DeviceSession& session, bool awaitsReply) {
 }  // namespace
 
 void DiscardPublishedReport(DeviceSession& session) {
-    if (session.rxMarker.load(std::memory_order_acquire) >= 0) {
+    // Sequentially consistent, so that a firmware transfer announced just before is ordered against
+    // the worker's own look at a report it has just published.
+    if (session.rxMarker.load() >= 0) {
         HandBackReport(session);
     }
 }

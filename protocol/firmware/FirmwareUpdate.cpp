@@ -4,6 +4,7 @@
 
 #include "app/resources/ControlIds.h"
 #include "link/CommandFrame.h"
+#include "link/RequestExchange.h"
 #include "platform/Text.h"
 #include "protocol/firmware/ArmFirmwareImage.h"
 #include "protocol/firmware/ChooseFirmwareModel.h"
@@ -41,7 +42,10 @@ bool FirmwareUpdate::StartFirmwareUpdate(const DeviceInfo& info) {
     BuildNextFrame();
     firstFrameWriting_.store(true);
     session_.updateState.store(UpdateState::Transferring);
-    DiscardPublishedReport();
+    // A report the worker published before it saw Transferring waits for a consumer that never comes,
+    // and while it waits the worker issues no read: the first frame's acknowledgement would never be
+    // taken. During the transfer the worker publishes nothing, so such a report is stale.
+    DiscardPublishedReport(session_);
     WriteCurrentFrame();
     firstFrameWriting_.store(false);
     firstFrameWriting_.notify_all();
@@ -122,16 +126,6 @@ void FirmwareUpdate::EnterAwaitingRestart() {
     // Published after the closing frame's write, so that txReport stays the worker's until it is done.
     session_.updateState.store(UpdateState::AwaitingRestart);
     PostButtonText(u"正在更新固件", true);
-}
-
-void FirmwareUpdate::DiscardPublishedReport() {
-    // A report the worker published before it saw Transferring waits for a consumer that never comes,
-    // and while it waits the worker issues no read: the first frame's acknowledgement would never be
-    // taken. During the transfer the worker publishes nothing, so the report is the UI thread's to
-    // hand back.
-    if (session_.rxMarker.load(std::memory_order_acquire) >= 0) {
-        HandBackReport(session_);
-    }
 }
 
 void FirmwareUpdate::PostButtonText(std::u16string text, bool invalidate) {

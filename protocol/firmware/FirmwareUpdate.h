@@ -35,7 +35,6 @@ class FirmwareUpdate : public FirmwareFrameSender {
     NextFrame BuildNextFrame();
     void WriteCurrentFrame();
     void EnterAwaitingRestart();
-    void DiscardPublishedReport();
     void PostButtonText(std::u16string text, bool invalidate);
 
     DeviceSession& session_;

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
@@ -14,6 +13,7 @@
 #include "app/demo/DemoPanel.h"
 #include "sim/LoggerPresets.h"
 #include "sim/VirtualHidBus.h"
+#include "tests/demo/PanelControls.h"
 
 namespace lc {
 namespace {
@@ -51,19 +51,11 @@ class DemoPanelTest : public testing::Test {
     EchoedLines echoed;
     std::unique_ptr<demo::DemoPanel> panel = std::make_unique<demo::DemoPanel>(bus, echoed.observer());
 
-    QPushButton* button(const char* caption) {
-        for (QPushButton* candidate : panel->findChildren<QPushButton*>()) {
-            if (candidate->text() == QLatin1String(caption)) {
-                return candidate;
-            }
-        }
-        ADD_FAILURE() << "no button " << caption;
-        return nullptr;
-    }
+    QPushButton* button(const char* caption) { return demo_test::PanelButton(*panel, caption); }
     QComboBox& presets() { return *panel->findChild<QComboBox*>(); }
     QStringList logLines() {
         QCoreApplication::processEvents();  // lines reach the log through the UI thread's queue
-        return panel->findChild<QPlainTextEdit*>()->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+        return demo_test::PanelLogLines(*panel);
     }
     std::vector<std::string> pluggedPaths() {
         std::vector<std::string> paths;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -14,6 +13,7 @@
 #include "sim/BlockFields.h"
 #include "sim/LoggerPresets.h"
 #include "sim/VirtualHidBus.h"
+#include "tests/demo/PanelControls.h"
 
 namespace lc {
 namespace {
@@ -30,20 +30,10 @@ class DemoWindowTest : public testing::Test {
         qputenv(MessageOutputVariable, "stderr");
         return true;
     }
-    QPushButton* panelButton(const QString& caption) {
-        for (QPushButton* candidate : panel.findChildren<QPushButton*>()) {
-            if (candidate->text() == caption) {
-                return candidate;
-            }
-        }
-        return nullptr;
-    }
     QString writeButtonText() {
         return qobject_cast<QPushButton*>(window.dialog().control(ids::WriteButton))->text();
     }
-    QStringList logLines() const {
-        return panel.findChild<QPlainTextEdit*>()->toPlainText().split(u'\n', Qt::SkipEmptyParts);
-    }
+    QStringList logLines() const { return demo_test::PanelLogLines(panel); }
     static qsizetype FirstFrom(const QStringList& lines, const QString& prefix, qsizetype from) {
         for (qsizetype at = from; at < lines.size(); ++at) {
             if (lines[at].startsWith(prefix)) {
@@ -65,7 +55,7 @@ TEST_F(DemoWindowTest, ThePanelTakesClicksWhileTheWindowRunsModally) {
     QTimer::singleShot(0, &panel, [&] { panel.showBeside(window.dialog()); });
     QTimer::singleShot(200, &panel, [&] {
         // Through the panel's window, as the desktop delivers it: a blocked window would drop it.
-        const QPushButton* plugIn = panelButton(QStringLiteral("Plug in"));
+        const QPushButton* plugIn = demo_test::PanelButton(panel, "Plug in");
         QTest::mouseClick(panel.windowHandle(), Qt::LeftButton, {},
                           plugIn->mapTo(&panel, plugIn->rect().center()));
         pluggedIn = !bus.enumerate().empty();

@@ -51,6 +51,17 @@ TEST_F(ReadyLogger, AValidFormIsWrittenInTheSameTickAndTheButtonWaitsForRemoval)
     EXPECT_EQ(tool.text(ids::WriteButton), "写入配置(HID)");
 }
 
+TEST_F(ReadyLogger, PulledOutMidWriteTellsOfTheSendFailureAloneAndAsksForALogger) {
+    logger.leaveAtRequest(5);  // within the custom text
+    tool.controls.userClick(ids::WriteButton);
+    tool.tick();
+    ASSERT_TRUE(tool.noticePosted(LinkEvent::Removed));
+    tool.tick();
+    // The packet went with the failure, so the removal has no interrupted write to tell of.
+    EXPECT_EQ(tool.messages.texts(), std::vector<std::string>{"配置失败(命令发送失败)!"});
+    EXPECT_EQ(tool.text(ids::WriteButton), "请插入设备");
+}
+
 TEST_F(ReadyLogger, TwoClicksWithinOneTickAreOneWrite) {
     tool.controls.userClick(ids::WriteButton);
     tool.controls.userClick(ids::WriteButton);

@@ -18,6 +18,7 @@ namespace {
 
 // A long demonstration with firmware updates sends tens of thousands of frames; older lines go.
 constexpr int FrameLogLines = 20000;
+constexpr int LogRefreshMs = 50;
 constexpr int PanelWidth = 480;
 constexpr int NarrowestPanelWidth = 320;
 constexpr int GapToWindow = 8;
@@ -56,6 +57,8 @@ DemoPanel::DemoPanel(sim::VirtualHidBus& bus, sim::VirtualHidBus::FrameObserver 
     connect(plugInButton_, &QPushButton::clicked, this, [this] { plugIn(); });
     connect(unplugButton_, &QPushButton::clicked, this, [this] { unplug(); });
     showWhetherPlugged();
+    connect(&logRefresh_, &QTimer::timeout, this, [this] { showPendingLines(); });
+    logRefresh_.start(LogRefreshMs);
     bus_.setFrameObserver([this](const std::string& line) { takeLine(line); });
 }
 
@@ -106,9 +109,13 @@ void DemoPanel::takeLine(const std::string& line) {
         echo_(line);
     }
     // Widgets belong to the UI thread; the line may come from the link worker.
-    QMetaObject::invokeMethod(
-        this, [this, text = QString::fromStdString(line)] { frameLog_->appendPlainText(text); },
-        Qt::QueuedConnection);
+    pendingLines_.add(line);
+}
+
+void DemoPanel::showPendingLines() {
+    for (const std::string& line : pendingLines_.takeAll()) {
+        frameLog_->appendPlainText(QString::fromStdString(line));
+    }
 }
 
 void DemoPanel::showWhetherPlugged() {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <string>
 #include <vector>
 
+#include "app/demo/PendingLines.h"
 #include "sim/VirtualHidBus.h"
 
 class QComboBox;
@@ -34,6 +36,7 @@ class DemoPanel : public QWidget {
 
   private:
     void takeLine(const std::string& line);
+    void showPendingLines();
     void showWhetherPlugged();
 
     sim::VirtualHidBus& bus_;
@@ -42,6 +45,8 @@ class DemoPanel : public QWidget {
     QPushButton* plugInButton_;
     QPushButton* unplugButton_;
     QPlainTextEdit* frameLog_;
+    PendingLines pendingLines_;
+    QTimer logRefresh_;
     // Per preset, its logger once it was first plugged in; the bus owns them.
     std::vector<sim::VirtualLogger*> loggers_;
     sim::VirtualLogger* plugged_ = nullptr;

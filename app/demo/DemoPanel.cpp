@@ -16,7 +16,7 @@
 namespace lc::demo {
 namespace {
 
-// A long demonstration with firmware updates sends tens of thousands of frames; older lines go.
+// Every firmware update sends over a thousand frames; in a long demonstration the oldest lines go.
 constexpr int FrameLogLines = 20000;
 constexpr int LogRefreshMs = 50;
 constexpr int PanelWidth = 480;

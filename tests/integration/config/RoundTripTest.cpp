@@ -142,9 +142,10 @@ class ConfigRoundTrip : public ::testing::Test {
     }
 
     void write(const sim::VirtualLogger& logger) {
+        const long storedBefore = CommandsReceived(logger, 0x94);
         ASSERT_TRUE(tool.controls.userClick(ids::WriteButton));
         tool.timer.fire();
-        EXPECT_TRUE(tool.runWindowUntil([&] { return CommandsReceived(logger, 0x94) == 1; }));
+        EXPECT_TRUE(tool.runWindowUntil([&] { return CommandsReceived(logger, 0x94) == storedBefore + 1; }));
     }
 
     WindowOnBus tool;
@@ -230,6 +231,23 @@ TEST_F(ConfigRoundTrip, ALoggerPluggedInAgainShowsExactlyWhatWasWrittenInEitherU
     plugBackInAndRead(second);
     EXPECT_EQ(Mismatches(Shown(tool.controls), InFahrenheit), std::vector<std::string>{});
     EXPECT_EQ(tool.messages.texts(), std::vector<std::string>{});
+
+    // Behind each shorter text the logger keeps zeros, not the tail of the longer one written before.
+    struct TextSlot {
+        const char* name;
+        std::size_t offset;
+        std::size_t width;
+    };
+    const TextSlot textSlots[] = {{"brand", sim::field::Brand, 20},
+                                  {"device name", sim::field::DeviceName, 20},
+                                  {"custom text", sim::field::CustomText, 100},
+                                  {"web address", sim::field::WebAddress, 50}};
+    const sim::LoggerBlock stored = second.block();
+    sim::LoggerBlock expected = stored;
+    for (const TextSlot& slot : textSlots) {
+        sim::PutText(expected, slot.offset, slot.width, InFahrenheit.at(slot.name));
+    }
+    EXPECT_EQ(stored, expected);
 }
 
 TEST_F(ConfigRoundTrip, OnePressRightAfterTheReadSendsEveryItemOnceAndClosesWithTheStore) {

@@ -12,11 +12,9 @@ std::u16string BlockText(const InfoBlock& block, infoblock::TextSlot slot) {
     const auto* last = std::find(first, first + slot.length, std::uint8_t{0});
     const std::string_view bytes(reinterpret_cast<const char*>(first),
                                  static_cast<std::size_t>(last - first));
-    std::u16string text = platform::FromCodePage936(bytes);
-    if (text.size() > slot.length - 1) {
-        text.resize(slot.length - 1);
-    }
-    return text;
+    // A slot filled to its last byte holds a text of the full width, as the tool itself writes one;
+    // cutting it would shorten the text on screen and, on the next write, on the logger.
+    return platform::FromCodePage936(bytes);
 }
 
 }  // namespace lc

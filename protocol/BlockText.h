@@ -7,8 +7,8 @@
 
 namespace lc {
 
-// A text slot as the window shows it: the bytes before the slot's first zero, from the logger's code
-// page, cut to one character less than the slot is wide.
+// A text slot as the window shows it: the bytes before the slot's first zero, or the whole slot when
+// it has none, from the logger's code page. Nothing past the slot is read.
 std::u16string BlockText(const InfoBlock& block, infoblock::TextSlot slot);
 
 }  // namespace lc

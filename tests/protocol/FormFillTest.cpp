@@ -188,7 +188,7 @@ TEST_F(FormFillTest, HumidityTextsStayWhenTheLoggerHasNone) {
     EXPECT_FALSE(enabled(ids::HighHumidityEdit));
 }
 
-TEST_F(FormFillTest, TextSlotsShowWhatComesBeforeTheirTerminatorAndNeverTheirLastByte) {
+TEST_F(FormFillTest, TextSlotsShowWhatComesBeforeTheirTerminatorOrTheirWholeWidth) {
     logger.logger(0x65, 0xE1)
         .text(DeviceName, "ABCDEFGHIJKLMNOPQRSTUVWXYZ")  // all 20 bytes used, no terminator
         .text(BrandText, std::string("\0tail", 5))
@@ -196,10 +196,10 @@ TEST_F(FormFillTest, TextSlotsShowWhatComesBeforeTheirTerminatorAndNeverTheirLas
         .text(CustomText, std::string(100, 'x'))
         .text(DeviceId, CodePage(u"一二三四五六七八九十"));  // 20 bytes, no terminator
     fill();
-    EXPECT_EQ(text(ids::DeviceNameEdit), "ABCDEFGHIJKLMNOPQRS");
+    EXPECT_EQ(text(ids::DeviceNameEdit), "ABCDEFGHIJKLMNOPQRST");
     EXPECT_EQ(text(ids::BrandEdit), "");
     EXPECT_EQ(text(ids::WebAddressEdit), "short");
-    EXPECT_EQ(text(ids::CustomTextEdit), std::string(99, 'x'));
+    EXPECT_EQ(text(ids::CustomTextEdit), std::string(100, 'x'));
     EXPECT_EQ(text(ids::DeviceIdEdit), "一二三四五六七八九十");
 }
 

@@ -151,7 +151,7 @@ class ConfigRoundTrip : public ::testing::Test {
     WindowOnBus tool;
 };
 
-// Settings typed in degrees Celsius, with the longest texts the form shows.
+// Settings typed in degrees Celsius, every text as wide as its field.
 const FormView InCelsius{
     {"zone", "UTC-05:30"},
     {"date format", "日/月/年"},
@@ -163,13 +163,13 @@ const FormView InCelsius{
     {"high temperature", "37.8"},
     {"low humidity", "0.0"},
     {"high humidity", "100.0"},
-    {"brand", "ACME Cold Chain Ltd"},
+    {"brand", "ACME Cold Chain 2024"},
     {"device name", "冷库3号 north wall"},
     {"custom text",
      "Keep between 2 and 8 degrees Celsius; report each excursion to quality assurance at once, "
-     "thank you"},
-    {"web address", "https://cold-chain.example.com/loggers/registry/7"},
-    {"device ID", "CR3-NORTH-000000042"},
+     "thank you!"},
+    {"web address", "https://cold-chain.example.com/loggers/registry/a7"},
+    {"device ID", "CR3-NORTH-0000000042"},
     {"ignore last", "99"},
     {"push delete", Checked},
     {"alert", Checked},

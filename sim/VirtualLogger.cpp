@@ -148,7 +148,9 @@ void VirtualLogger::takeFirmwareEnd() {
     if (!intake.dataComplete) {
         violations_.push_back("closing frame before the empty data frame");
     }
-    if (intake.image.size() > ImageVersionHigh) {
+    if (keptFirmwareRestarts_ > 0) {
+        --keptFirmwareRestarts_;
+    } else if (intake.image.size() > ImageVersionHigh) {
         PutFirmwareVersion(description_.block,
                            static_cast<std::uint16_t>((intake.image[ImageVersionHigh] << 8) |
                                                       intake.image[ImageVersionLow]));
@@ -199,6 +201,11 @@ void VirtualLogger::refuseFirmwareFrame(int nth, std::uint8_t replyCode) {
     std::lock_guard lock(mutex_);
     refusedFrame_ = nth;
     refusalCode_ = replyCode;
+}
+
+void VirtualLogger::keepFirmwareAtRestarts(int count) {
+    std::lock_guard lock(mutex_);
+    keptFirmwareRestarts_ = count;
 }
 
 LoggerIdentity VirtualLogger::identity() const {

@@ -48,6 +48,8 @@ class VirtualLogger {
     void answerWithForeignCode(int count, std::uint8_t replyCode);
     // The nth firmware data frame of a transfer (1 = the first) is refused with this reply code.
     void refuseFirmwareFrame(int nth, std::uint8_t replyCode);
+    // The next count transfers do not take: the logger restarts with the firmware it had.
+    void keepFirmwareAtRestarts(int count);
 
     LoggerIdentity identity() const;
     std::chrono::milliseconds restartDelay() const;
@@ -90,6 +92,7 @@ class VirtualLogger {
     std::uint8_t foreignCode_ = 0;
     int refusedFrame_ = 0;
     std::uint8_t refusalCode_ = 0;
+    int keptFirmwareRestarts_ = 0;
     bool restarting_ = false;
 };
 

@@ -23,16 +23,21 @@ class FirmwareEndToEnd : public ::testing::Test {
 
     std::string Button() const { return tool.text(ids::WriteButton); }
 
+    // A model-98 logger one version behind the image, shown and ready for the write.
+    sim::VirtualLogger& plugInOlderLogger() {
+        sim::LoggerDescription description = sim::OlderFirmwareLogger();
+        description.restartDelay = 100ms;
+        sim::VirtualLogger& logger = tool.bus.plugIn(description);
+        EXPECT_TRUE(tool.runWindowUntil([&] { return Button() == "写入配置(HID)"; }));
+        return logger;
+    }
+
     testing::TemporaryFolder folder;
     testing::WindowOnBus tool{testing::SupplyEveryImage(folder)};
 };
 
 TEST_F(FirmwareEndToEnd, OnePressUpdatesTheFirmwareThenWritesTheSettingsOnceTheLoggerIsBack) {
-    sim::LoggerDescription description = sim::DemoLogger();
-    sim::PutFirmwareVersion(description.block, 0x4068);
-    description.restartDelay = 100ms;
-    const sim::VirtualLogger& logger = tool.bus.plugIn(description);
-    ASSERT_TRUE(tool.runWindowUntil([&] { return Button() == "写入配置(HID)"; }));
+    const sim::VirtualLogger& logger = plugInOlderLogger();
 
     ASSERT_TRUE(tool.controls.userClick(ids::WriteButton));
     tool.timer.fire();
@@ -67,6 +72,20 @@ TEST_F(FirmwareEndToEnd, OnePressUpdatesTheFirmwareThenWritesTheSettingsOnceTheL
     // The restart caption stays on show while the logger is away, until the write takes the button.
     ASSERT_GE(captions.size(), 2u);
     EXPECT_EQ(captions[captions.size() - 2], "正在更新固件");
+}
+
+TEST_F(FirmwareEndToEnd, ALoggerThatComesBackStillOlderIsUpdatedAgainBeforeTheWrite) {
+    sim::VirtualLogger& logger = plugInOlderLogger();
+    logger.keepFirmwareAtRestarts(1);
+
+    ASSERT_TRUE(tool.controls.userClick(ids::WriteButton));
+    tool.timer.fire();
+    ASSERT_TRUE(tool.runWindowUntil([&] { return testing::CommandsReceived(logger, 0x94) == 1; }));
+
+    EXPECT_EQ(testing::CommandsReceived(logger, 0x7F), 2);
+    EXPECT_EQ(sim::GetFirmwareVersion(logger.block()), 0x4069);
+    EXPECT_EQ(logger.firmwareViolations(), std::vector<std::string>{});
+    EXPECT_TRUE(tool.messages.shown.empty());
 }
 
 }  // namespace

@@ -24,8 +24,9 @@ class FirmwareEndToEnd : public ::testing::Test {
     std::string Button() const { return tool.text(ids::WriteButton); }
 
     // A model-98 logger one version behind the image, shown and ready for the write.
-    sim::VirtualLogger& plugInOlderLogger() {
+    sim::VirtualLogger& plugInOlderLogger(std::uint8_t hardwareCode = 0x00) {
         sim::LoggerDescription description = sim::OlderFirmwareLogger();
+        description.block[sim::field::HardwareCode] = hardwareCode;
         description.restartDelay = 100ms;
         sim::VirtualLogger& logger = tool.bus.plugIn(description);
         EXPECT_TRUE(tool.runWindowUntil([&] { return Button() == "写入配置(HID)"; }));
@@ -86,6 +87,35 @@ TEST_F(FirmwareEndToEnd, ALoggerThatComesBackStillOlderIsUpdatedAgainBeforeTheWr
     EXPECT_EQ(sim::GetFirmwareVersion(logger.block()), 0x4069);
     EXPECT_EQ(logger.firmwareViolations(), std::vector<std::string>{});
     EXPECT_TRUE(tool.messages.shown.empty());
+}
+
+TEST_F(FirmwareEndToEnd, AnImageForOtherHardwareIsRefusedAndTheSettingsAreWrittenAsTheyAre) {
+    const sim::VirtualLogger& logger = plugInOlderLogger(0x01);
+
+    ASSERT_TRUE(tool.controls.userClick(ids::WriteButton));
+    tool.timer.fire();
+    ASSERT_TRUE(tool.runWindowUntil([&] { return testing::CommandsReceived(logger, 0x94) == 1; }));
+
+    EXPECT_EQ(tool.messages.texts(), std::vector<std::string>{"固件PID/VID不匹配!"});
+    EXPECT_EQ(testing::CommandsReceived(logger, 0x93), 0);
+    EXPECT_EQ(sim::GetFirmwareVersion(logger.block()), 0x4068);
+    EXPECT_EQ(Button(), "配置中...");
+}
+
+TEST_F(FirmwareEndToEnd, PulledOutDuringTheTransferTheToolSaysSoAndTakesTheLoggerAgain) {
+    sim::VirtualLogger& logger = plugInOlderLogger();
+    logger.leaveAtRequest(200);
+
+    ASSERT_TRUE(tool.controls.userClick(ids::WriteButton));
+    tool.timer.fire();
+    ASSERT_TRUE(tool.runWindowUntil([&] { return Button() == "请插入设备"; }));
+    EXPECT_EQ(tool.messages.texts(), std::vector<std::string>{"升级中断,请确保设备连接良好!"});
+    EXPECT_EQ(tool.window.state().session.updateState.load(), UpdateState::Idle);
+
+    tool.bus.plugBackIn(logger);
+    EXPECT_TRUE(tool.runWindowUntil([&] { return Button() == "写入配置(HID)"; }));
+    EXPECT_TRUE(tool.controls.isEnabled(ids::WriteButton));
+    EXPECT_EQ(testing::CommandsReceived(logger, 0x94), 0);
 }
 
 }  // namespace

@@ -20,6 +20,13 @@ void PollPause() {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
+// Ends early when writeHandle turns invalid.
+void PauseWhileOpen(const DeviceSession& session, int pollCount) {
+    for (int poll = 0; poll < pollCount && LoggerOpen(session); ++poll) {
+        PollPause();
+    }
+}
+
 enum class Listening { Ready, NoLogger, WorkerBusy };
 
 // Bounded (3000 polls): the worker may be held by one of its own messages, which only this thread can
@@ -91,8 +98,12 @@ Exchange ExchangeRequest(const Link& link, bool awaitsReply) {
                     return Exchange::ShortWrite;
                 }
                 return AwaitReply(session, awaitsReply);
-            case platform::HidIo::TimedOut:
             case platform::HidIo::Failed:
+                // A write refused at once is tried again at the pace of one that timed out, so that
+                // this thread does not spin while the logger keeps refusing.
+                PauseWhileOpen(session, WriteWaitMs);
+                [[fallthrough]];
+            case platform::HidIo::TimedOut:
                 if (!LoggerOpen(session)) {
                     return Exchange::NoLogger;
                 }

@@ -127,8 +127,11 @@ platform::HidTransfer VirtualHidBus::write(platform::HidHandle handle, const pla
         return Outcome(platform::HidIo::Failed);
     }
     Slot& slot = slots_[open->slot];
-    observe(FormatFrameLine(report));
     const Reaction reaction = slot.logger->receive(report);
+    if (!reaction.taken) {
+        return Outcome(platform::HidIo::Failed);
+    }
+    observe(FormatFrameLine(report));
     for (const InputReport& reply : reaction.replies) {
         deliver(open->slot, reply);
     }

@@ -48,8 +48,13 @@ VirtualLogger::VirtualLogger(LoggerDescription description) : description_(std::
 
 Reaction VirtualLogger::receive(const platform::HidReport& output) {
     std::lock_guard lock(mutex_);
-    received_.push_back(output);
     Reaction reaction;
+    if (refusedReports_ > 0) {
+        --refusedReports_;
+        reaction.taken = false;
+        return reaction;
+    }
+    received_.push_back(output);
     if (leaveCountdown_ > 0 && --leaveCountdown_ == 0) {
         reaction.departure = Reaction::Departure::Leaves;
         return reaction;
@@ -184,6 +189,11 @@ void VirtualLogger::setItemStatus(std::uint8_t tag, std::uint8_t status) {
 void VirtualLogger::leaveAtRequest(int nthFromNow) {
     std::lock_guard lock(mutex_);
     leaveCountdown_ = nthFromNow;
+}
+
+void VirtualLogger::refuseOutputReports(int count) {
+    std::lock_guard lock(mutex_);
+    refusedReports_ = count;
 }
 
 void VirtualLogger::swallowReplies(int count) {

@@ -24,6 +24,7 @@ struct InputReport {
 // What the logger does after taking an output report.
 struct Reaction {
     enum class Departure { Stays, Leaves, Restarts };
+    bool taken = true;  // false: the write of the report fails, as on a stalled endpoint
     std::vector<InputReport> replies;
     Departure departure = Departure::Stays;
 };
@@ -42,6 +43,8 @@ class VirtualLogger {
     void setItemStatus(std::uint8_t tag, std::uint8_t status);
     // The nth request from now is never answered: the logger leaves the bus as it arrives.
     void leaveAtRequest(int nthFromNow);
+    // The next count output reports are not taken: their writes fail.
+    void refuseOutputReports(int count);
     // The next count replies are never sent.
     void swallowReplies(int count);
     // The next count replies carry this reply code instead of their own.
@@ -87,6 +90,7 @@ class VirtualLogger {
     FirmwareIntake firmware_;
     std::vector<std::string> violations_;
     int leaveCountdown_ = 0;
+    int refusedReports_ = 0;
     int swallowCount_ = 0;
     int foreignCount_ = 0;
     std::uint8_t foreignCode_ = 0;

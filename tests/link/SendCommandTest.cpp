@@ -48,6 +48,18 @@ TEST(SendCommand, SendsTheFrameAndLeavesTheReplyPublished) {
     EXPECT_EQ(bench.session.rxReport[1], 0x15);
 }
 
+TEST(SendCommand, AReportTheLoggerRefusesIsWrittenAgainEveryHalfSecondUntilTaken) {
+    LinkBench bench;
+    sim::VirtualLogger& logger = bench.openLogger();
+    logger.refuseOutputReports(2);
+    const auto started = std::chrono::steady_clock::now();
+
+    EXPECT_EQ(SendCommand(bench.link, 0x15, 6, 0, {}), 0);
+
+    EXPECT_GE(std::chrono::steady_clock::now() - started, 900ms);
+    EXPECT_EQ(logger.receivedReports().size(), 1u);
+}
+
 TEST(SendCommand, TheEndOfAWriteIsNotWaitedFor) {
     LinkBench bench;
     sim::VirtualLogger& logger = bench.openLogger();

@@ -117,6 +117,7 @@ TEST_F(DemoProcessTest, ASecondCopyInTheSameSessionRefusesToStart) {
 
 struct CommandLineCase {
     const char* name;
+    friend void PrintTo(const CommandLineCase& tested, std::ostream* out) { *out << tested.name; }
     QStringList arguments;
     int exitCode;
 };

@@ -71,6 +71,7 @@ DeviceInfo Logger(std::uint16_t version, std::uint8_t model, std::uint8_t type) 
 
 struct Transfer {
     const char* what;
+    friend void PrintTo(const Transfer& tested, std::ostream* out) { *out << tested.what; }
     DeviceInfo logger;
     FirmwareModel model;
     std::size_t dataFrames;
@@ -162,6 +163,7 @@ TEST_F(FirmwareFrames, AFrameWrittenAgainIsTheSameFrame) {
 
 struct Declined {
     const char* what;
+    friend void PrintTo(const Declined& tested, std::ostream* out) { *out << tested.what; }
     DeviceInfo logger;
 };
 
@@ -196,6 +198,7 @@ TEST_F(FirmwareFrames, NoImageFileMeansNoUpdate) {
 
 struct Mismatch {
     const char* what;
+    friend void PrintTo(const Mismatch& tested, std::ostream* out) { *out << tested.what; }
     std::uint8_t model;
     std::uint8_t hardwareCode;
     std::uint8_t deviceType;

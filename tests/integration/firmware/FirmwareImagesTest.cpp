@@ -28,6 +28,7 @@ TEST(FirmwareImages, TakesEveryWellFormedImageAndOnlyThose) {
 
 struct Malformed {
     const char* what;
+    friend void PrintTo(const Malformed& tested, std::ostream* out) { *out << tested.what; }
     void (*spoil)(std::vector<std::uint8_t>&);
 };
 
@@ -78,6 +79,7 @@ TEST(FirmwareImages, NoFolderMeansNoImages) {
 
 struct Choice {
     const char* what;
+    friend void PrintTo(const Choice& tested, std::ostream* out) { *out << tested.what; }
     DeviceInfo info;
     std::optional<FirmwareModel> model;
 };

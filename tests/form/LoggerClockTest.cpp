@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "form/ClockDisplayMemory.h"
 #include "form/DateDisplay.h"
@@ -9,8 +10,10 @@
 #include "form/ReportLanguageDateFormat.h"
 #include "form/ZoneItem.h"
 #include "form/ZoneSync.h"
+#include "form/ZoneText.h"
 #include "platform/Text.h"
 #include "tests/fakes/FakeLocalClock.h"
+#include "tests/fakes/FakeMessageBox.h"
 #include "tests/form/FormWindow.h"
 
 namespace lc {
@@ -105,6 +108,32 @@ TEST(UpdateLoggerClock, AZoneTextThatDoesNotParseKeepsTheLastZone) {
     window.clockStep();
     EXPECT_EQ(window.memory.zoneOffset, 480);
     EXPECT_EQ(window.messages.texts(), std::vector<std::string>{"时区参数错误: 内容为空"});
+}
+
+TEST(ParseZoneText, ReadsSignHoursAndMinutesAndNothingPastTheText) {
+    struct ZoneCase {
+        std::u16string_view text;
+        bool parsed;
+        std::int32_t offset;  // the offset left behind: 7 when untouched
+        const char* message;  // "" for none
+    };
+    const ZoneCase cases[] = {
+        {u"UTC+08:00", true, 480, ""},
+        {u"UTC-05:30", true, -330, ""},
+        {u"UTC+00:00", true, 0, ""},
+        // Too short for its minutes, or for anything at all: read as empty, never past the end.
+        {u"UTC+8", false, 7, "时区参数错误: 内容为空"},
+        {u"UTC", false, 7, "时区参数错误: 内容为空"},
+    };
+    for (const ZoneCase& c : cases) {
+        fakes::FakeMessageBox messages;
+        std::int32_t offset = 7;
+        EXPECT_EQ(ParseZoneText(messages, c.text, offset), c.parsed) << platform::Utf16ToUtf8(c.text);
+        EXPECT_EQ(offset, c.offset) << platform::Utf16ToUtf8(c.text);
+        const std::vector<std::string> expected =
+            *c.message == 0 ? std::vector<std::string>{} : std::vector<std::string>{c.message};
+        EXPECT_EQ(messages.texts(), expected) << platform::Utf16ToUtf8(c.text);
+    }
 }
 
 TEST(ShowLoggerDate, WritesTheDateInTheChosenFormat) {

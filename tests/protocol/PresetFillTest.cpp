@@ -19,7 +19,7 @@
 namespace lc::testing {
 namespace {
 
-// The controls the form fill may touch (Part 3.2), as the technician sees them.
+// The controls the form fill may touch, as the technician sees them.
 struct Shown {
     std::string text;
     bool enabled;

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "app/resources/ControlIds.h"
-#include "link/CommandFrame.h"
 #include "sim/LoggerPresets.h"
 #include "tests/app/ToolUnderTest.h"
 
@@ -21,11 +19,7 @@ struct ReadyLogger : ::testing::Test {
         return tool.plugInAndTake(sim::DemoLogger());
     }
 
-    long storeCommandsReceived() const {
-        const std::vector<platform::HidReport> reports = logger.receivedReports();
-        return std::count_if(reports.begin(), reports.end(),
-                             [](const platform::HidReport& report) { return report[ReplyCodeByte] == 0x94; });
-    }
+    long storeCommandsReceived() const { return CommandsReceived(logger, 0x94); }
 
     ToolUnderTest tool;
     sim::VirtualLogger& logger;

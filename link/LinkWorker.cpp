@@ -1,6 +1,7 @@
 #include "link/LinkWorker.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "link/CommandFrame.h"
 #include "link/EnumerateLoggers.h"
@@ -109,7 +110,7 @@ void LinkWorker::listen() {
             checkPresence();
             return;
         case ReadOutcome::WaitFailed:
-            relay_.tell(u"HID接收错误!");
+            tellAndWait(u"HID接收错误!");
             return;
         case ReadOutcome::Stopped:
             return;
@@ -176,7 +177,7 @@ LinkWorker::ReadOutcome LinkWorker::awaitReport(int& byteCount) {
 void LinkWorker::takeReport() {
     const std::uint8_t frameLength = session_.rxReport[FrameLengthByte];
     if (!IsLegalFrameLength(frameLength)) {
-        relay_.tell(u"HID接收到非法帧!");
+        tellAndWait(u"HID接收到非法帧!");
         return;
     }
     if (session_.updateState.load() == UpdateState::Transferring) {
@@ -199,7 +200,16 @@ void LinkWorker::takeFirmwareAcknowledgement() {
     session_.imageData = {};
     session_.updateState.store(UpdateState::Idle);
     sendNext_ = false;
-    relay_.tell(u"升级操作被拒绝!");
+    tellAndWait(u"升级操作被拒绝!");
+}
+
+void LinkWorker::tellAndWait(std::u16string text) {
+    // No read is outstanding while the technician reads the message: a request the UI thread makes
+    // meanwhile then ends at its bounded wait for the read, instead of writing to a logger that may
+    // have gone and that this thread, held here, cannot close.
+    std::int32_t outstanding = ReadOutstanding;
+    session_.rxMarker.compare_exchange_strong(outstanding, NothingOutstanding);
+    relay_.tell(std::move(text));
 }
 
 void LinkWorker::checkPresence() {

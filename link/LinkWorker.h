@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <string>
 #include <thread>
 
 #include "link/DeviceSession.h"
@@ -40,6 +41,7 @@ class LinkWorker {
     ReadOutcome awaitReport(int& byteCount);
     void takeReport();
     void takeFirmwareAcknowledgement();
+    void tellAndWait(std::u16string text);
     void checkPresence();
     void closeLogger();
     void sendFirmwareFrame(bool again);

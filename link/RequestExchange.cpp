@@ -21,8 +21,9 @@ void PollPause() {
 }
 
 // Ends early when writeHandle turns invalid.
-void PauseWhileOpen(const DeviceSession& session, int pollCount) {
-    for (int poll = 0; poll < pollCount && LoggerOpen(session); ++poll) {
+void PauseWhileOpen(const DeviceSession& session, std::chrono::milliseconds duration) {
+    const auto end = std::chrono::steady_clock::now() + duration;
+    while (std::chrono::steady_clock::now() < end && LoggerOpen(session)) {
         PollPause();
     }
 }
@@ -40,9 +41,7 @@ Listening AwaitListeningRead(DeviceSession& session) {
         if (!LoggerOpen(session)) {
             return Listening::NoLogger;
         }
-        if (marker >= 0) {
-            HandBackReport(session);
-        }
+        DiscardPublishedReport(session);
         PollPause();
     }
     return LoggerOpen(session) ? Listening::WorkerBusy : Listening::NoLogger;
@@ -70,8 +69,10 @@ Exchange AwaitReply(const DeviceSession& session, bool awaitsReply) {
 void DiscardPublishedReport(DeviceSession& session) {
     // Sequentially consistent, so that a firmware transfer announced just before is ordered against
     // the worker's own look at a report it has just published.
-    if (session.rxMarker.load() >= 0) {
-        HandBackReport(session);
+    // Only the report seen is handed back: a read the worker has issued since stays outstanding.
+    std::int32_t marker = session.rxMarker.load();
+    if (marker >= 0 && session.rxMarker.compare_exchange_strong(marker, NothingOutstanding)) {
+        session.rxMarker.notify_all();
     }
 }
 
@@ -101,7 +102,7 @@ Exchange ExchangeRequest(const Link& link, bool awaitsReply) {
             case platform::HidIo::Failed:
                 // A write refused at once is tried again at the pace of one that timed out, so that
                 // this thread does not spin while the logger keeps refusing.
-                PauseWhileOpen(session, WriteWaitMs);
+                PauseWhileOpen(session, std::chrono::milliseconds(WriteWaitMs));
                 [[fallthrough]];
             case platform::HidIo::TimedOut:
                 if (!LoggerOpen(session)) {

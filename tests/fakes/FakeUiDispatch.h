@@ -18,6 +18,11 @@ class FakeUiDispatch : public platform::UiDispatch {
         tasks_.push_back(std::move(task));
     }
 
+    bool hasPending() const {
+        std::lock_guard lock(mutex_);
+        return !tasks_.empty();
+    }
+
     // Runs what is queued now (and what those tasks queue); returns how many ran.
     int runPending() {
         int ran = 0;
@@ -37,7 +42,7 @@ class FakeUiDispatch : public platform::UiDispatch {
     }
 
   private:
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     std::deque<std::function<void()>> tasks_;
 };
 

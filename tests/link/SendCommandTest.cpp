@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <future>
+#include <string>
+#include <thread>
 #include <vector>
 
 #include "link/SendCommand.h"
@@ -58,6 +61,27 @@ TEST(SendCommand, AReportTheLoggerRefusesIsWrittenAgainEveryHalfSecondUntilTaken
 
     EXPECT_GE(std::chrono::steady_clock::now() - started, 900ms);
     EXPECT_EQ(logger.receivedReports().size(), 1u);
+}
+
+TEST(SendCommand, ALoggerPulledOutWhileTheWorkerHoldsForItsMessageEndsTheRequest) {
+    LinkBench bench;
+    sim::VirtualLogger& logger = bench.openLogger();
+    bench.bus.sendInputReport(logger, Frame(0x55, 5));  // an illegal frame: the worker tells and waits
+    const auto deadline = std::chrono::steady_clock::now() + 2s;
+    while (!bench.uiDispatch.hasPending() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(1ms);
+    }
+    ASSERT_TRUE(bench.uiDispatch.hasPending());
+    bench.bus.unplug(logger);
+
+    // The UI thread has not shown the message yet, and is the one making the request.
+    auto request = std::async(std::launch::async, [&] { return SendCommand(bench.link, 0x15, 6, 0, {}); });
+    const bool ended = request.wait_for(10s) == std::future_status::ready;
+    bench.uiDispatch.runPending();  // lets the worker go on either way, so the test ends
+
+    EXPECT_TRUE(ended) << "the request must not wait for a worker that waits for this thread";
+    EXPECT_EQ(request.get(), 2);
+    EXPECT_EQ(bench.messages.texts(), std::vector<std::string>{"HID接收到非法帧!"});
 }
 
 TEST(SendCommand, TheEndOfAWriteIsNotWaitedFor) {

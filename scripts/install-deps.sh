@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config          # the build
-    qt6-base-dev libgl-dev qt6-qpa-plugins    # the window (Qt's GUI module wants OpenGL headers)
+    qt6-base-dev qt6-qpa-plugins              # the window, and its platform plugins for a desktop
     libhidapi-dev                             # the loggers on USB
     libgtest-dev libgmock-dev                 # the tests
     umockdev libumockdev-dev                  # the HID enumeration tests on a faked sysfs

@@ -71,9 +71,6 @@ void Show(WindowServices& services, const resources::Bilingual& message) {
 
 }  // namespace
 
-CUSBDlg::CUSBDlg(const WindowServices& services)
-    : CUSBDlg(services, FirmwareImages::Load(FirmwareFolders())) {}
-
 CUSBDlg::CUSBDlg(const WindowServices& services, FirmwareImages images)
     : services_(services),
       ui_{services.controls, services.messages},

@@ -18,8 +18,7 @@ namespace lc {
 // here; the window routes its controls' notifications to this object's ControlEvents.
 class CUSBDlg : public platform::ControlEvents {
   public:
-    // With the firmware images supplied beside the program or installed with it.
-    explicit CUSBDlg(const WindowServices& services);
+    // With the firmware images the tool may send; without one for a model, its loggers are not updated.
     CUSBDlg(const WindowServices& services, FirmwareImages images);
     // Stops the tick and the link worker, and waits for the worker to end.
     ~CUSBDlg() override;

@@ -1,5 +1,6 @@
 #include <QDialog>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 #include <utility>
 
@@ -36,11 +37,15 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    // A reader that stops reading the frame lines (`| head`) must not end the demonstration.
+    std::signal(SIGPIPE, SIG_IGN);
+
     // Declared first, so that the window's link worker has ended before the bus goes.
     sim::VirtualHidBus bus;
     FirmwareImages images = demo::MadeUpFirmwareImages();
     return RunConfigurationTool(argc, argv, [&] {
         ConfigurationWindow window(bus, std::move(images));
+        // After the window: a child of its dialog, it must go first.
         demo::DemoPanel panel(bus, EchoLine, &window.dialog());
         QDialog& dialog = window.dialog();
         // Once the window is up, the panel can go beside it.

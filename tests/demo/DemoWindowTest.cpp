@@ -67,8 +67,7 @@ TEST_F(DemoWindowTest, ThePanelTakesClicksWhileTheWindowRunsModally) {
 
 // What the made-up images are for: a logger with older firmware shows the whole update in the log.
 TEST_F(DemoWindowTest, OlderLoggerIsUpdatedRestartsAndGetsItsSettingsFromOnePress) {
-    sim::LoggerDescription older = sim::DemoLogger();
-    sim::PutFirmwareVersion(older.block, 0x4068);
+    sim::LoggerDescription older = sim::OlderFirmwareLogger();
     older.restartDelay = std::chrono::milliseconds(100);
     const sim::VirtualLogger& logger = bus.plugIn(older);
     showWindow();

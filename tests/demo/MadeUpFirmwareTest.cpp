@@ -13,10 +13,15 @@ namespace {
 // is killed leaves nothing in the temporary folder.
 TEST(MadeUpFirmware, EveryModelHasItsImageAndTheFolderItCameFromIsGone) {
     QTemporaryDir temporary;
+    const bool hadTemporaryFolder = qEnvironmentVariableIsSet("TMPDIR");
     const QByteArray previous = qgetenv("TMPDIR");
     qputenv("TMPDIR", temporary.path().toUtf8());
     const FirmwareImages images = demo::MadeUpFirmwareImages();
-    qputenv("TMPDIR", previous);
+    if (hadTemporaryFolder) {
+        qputenv("TMPDIR", previous);
+    } else {
+        qunsetenv("TMPDIR");
+    }
 
     for (const FirmwareImageKind& kind : FirmwareImageKinds()) {
         SCOPED_TRACE(kind.fileName);

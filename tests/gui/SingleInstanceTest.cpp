@@ -119,11 +119,16 @@ class NameHolder {
 
 class SingleInstance : public ::testing::Test {
   protected:
-    SingleInstance() {
+    void SetUp() override {
         char name[] = "/tmp/single-instance-XXXXXX";
-        runtime_ = ::mkdtemp(name);
+        ASSERT_NE(::mkdtemp(name), nullptr);
+        runtime_ = name;
     }
-    ~SingleInstance() override { std::filesystem::remove_all(runtime_); }
+    ~SingleInstance() override {
+        if (!runtime_.empty()) {
+            std::filesystem::remove_all(runtime_);
+        }
+    }
 
     std::string lockDirectory() const { return runtime_ / "logger-config-locks"; }
     std::filesystem::path messagesOf(const char* copy) const { return runtime_ / copy; }

@@ -70,6 +70,17 @@ TEST_F(WindowMenuTest, TheAboutItemOpensTheAboutBoxWhileTheTickGoesOn) {
         QTest::keyClick(menu, Qt::Key_Down);
         QTest::keyClick(menu, Qt::Key_Return);
     });
+    // Should the menu or the box go unanswered, close them, so that a failure cannot hang the run.
+    QTimer guard;
+    guard.setSingleShot(true);
+    guard.callOnTimeout([] {
+        for (QWidget* open : {QApplication::activePopupWidget(), QApplication::activeModalWidget()}) {
+            if (open != nullptr) {
+                open->close();
+            }
+        }
+    });
+    guard.start(10s);
     rightClickOnThePicture();
 
     EXPECT_EQ(menuItems, QStringList{QStringLiteral("关于 FW(&A)...")});

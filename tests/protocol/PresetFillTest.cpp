@@ -2,7 +2,6 @@
 // logic, its link worker and the virtual HID bus.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <ostream>
@@ -11,7 +10,6 @@
 #include <vector>
 
 #include "app/resources/ControlIds.h"
-#include "link/CommandFrame.h"
 #include "platform/Text.h"
 #include "sim/LoggerPresets.h"
 #include "tests/app/ToolUnderTest.h"
@@ -309,10 +307,7 @@ TEST(PresetFill, ALockedLoggerIsShownButItsWriteIsRefused) {
     ASSERT_TRUE(tool.controls.userClick(ids::WriteButton));
     tool.tick();
     EXPECT_EQ(tool.messages.texts(), std::vector<std::string>{"配置操作被拒绝"});
-    const std::vector<platform::HidReport> reports = taken.logger->receivedReports();
-    EXPECT_TRUE(std::none_of(reports.begin(), reports.end(), [](const platform::HidReport& report) {
-        return report[ReplyCodeByte] == 0x94;
-    }));
+    EXPECT_EQ(CommandsReceived(*taken.logger, 0x94), 0);
 }
 
 }  // namespace

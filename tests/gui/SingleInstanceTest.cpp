@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/demo/TemporaryFolder.h"
 #include "app/main/StartUp.h"
 #include "platform/posix/LockFileNames.h"
 
@@ -119,19 +120,10 @@ class NameHolder {
 
 class SingleInstance : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char name[] = "/tmp/single-instance-XXXXXX";
-        ASSERT_NE(::mkdtemp(name), nullptr);
-        runtime_ = name;
-    }
-    ~SingleInstance() override {
-        if (!runtime_.empty()) {
-            std::filesystem::remove_all(runtime_);
-        }
-    }
+    void SetUp() override { ASSERT_FALSE(runtime_.path().empty()); }
 
-    std::string lockDirectory() const { return runtime_ / "logger-config-locks"; }
-    std::filesystem::path messagesOf(const char* copy) const { return runtime_ / copy; }
+    std::string lockDirectory() const { return runtime_.path() / "logger-config-locks"; }
+    std::filesystem::path messagesOf(const char* copy) const { return runtime_.path() / copy; }
 
     static std::string Read(const std::filesystem::path& file) {
         std::ifstream in(file);
@@ -159,20 +151,20 @@ class SingleInstance : public ::testing::Test {
         return true;
     }
 
-    std::filesystem::path runtime_;
+    demo::TemporaryFolder runtime_{"single-instance"};
 };
 
 TEST_F(SingleInstance, ASecondCopyRefusesAndTheFirstRunsOnUntilKilledLeavingNoHoldBehind) {
-    ToolProcess first(runtime_, messagesOf("first"));
+    ToolProcess first(runtime_.path(), messagesOf("first"));
     ASSERT_TRUE(waitUntilToolNameHeld());
 
-    ToolProcess second(runtime_, messagesOf("second"));
+    ToolProcess second(runtime_.path(), messagesOf("second"));
     EXPECT_EQ(second.exitStatus(20s), EXIT_FAILURE);
     EXPECT_NE(Read(messagesOf("second")).find("配置工具已经运行!\n请勿重复运行!"), std::string::npos);
     EXPECT_EQ(first.exitStatus(200ms), -1) << "the first copy must go on running";
 
     first.kill();
-    ToolProcess third(runtime_, messagesOf("third"));
+    ToolProcess third(runtime_.path(), messagesOf("third"));
     EXPECT_TRUE(waitUntilToolNameHeld()) << "a killed copy must not keep the next one out";
     EXPECT_EQ(third.exitStatus(200ms), -1);
     EXPECT_EQ(Read(messagesOf("third")).find("运行!"), std::string::npos);
@@ -181,7 +173,7 @@ TEST_F(SingleInstance, ASecondCopyRefusesAndTheFirstRunsOnUntilKilledLeavingNoHo
 TEST_F(SingleInstance, ARunningCalibrationToolKeepsTheToolFromOpeningItsWindow) {
     NameHolder calibration(lockDirectory(), CalibrationToolName);
 
-    ToolProcess tool(runtime_, messagesOf("tool"));
+    ToolProcess tool(runtime_.path(), messagesOf("tool"));
     EXPECT_EQ(tool.exitStatus(20s), EXIT_FAILURE);
     EXPECT_NE(Read(messagesOf("tool")).find("校准工具已经运行!\n如果想运行配置工具,请关闭校准工具!"),
               std::string::npos);

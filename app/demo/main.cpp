@@ -2,7 +2,6 @@
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
-#include <utility>
 
 #include "app/demo/DemoOptions.h"
 #include "app/demo/DemoPanel.h"
@@ -42,9 +41,9 @@ int main(int argc, char** argv) {
 
     // Declared first, so that the window's link worker has ended before the bus goes.
     sim::VirtualHidBus bus;
-    FirmwareImages images = demo::MadeUpFirmwareImages();
     return RunConfigurationTool(argc, argv, [&] {
-        ConfigurationWindow window(bus, std::move(images));
+        // Made only once the tool may run: a refused second copy writes no image files.
+        ConfigurationWindow window(bus, demo::MadeUpFirmwareImages());
         // After the window: a child of its dialog, it must go first.
         demo::DemoPanel panel(bus, EchoLine, &window.dialog());
         QDialog& dialog = window.dialog();

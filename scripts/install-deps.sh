@@ -1,16 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the tool needs to build, run and be tested, and only those that
-# are missing, so a second run costs nothing. Needs root, or sudo.
+# are missing, so a second run costs nothing. The lists are in scripts/deps/, one file per concern;
+# a word after '#' is a comment. Needs root, or sudo.
 set -euo pipefail
 
-packages=(
-    cmake ninja-build g++ pkg-config          # the build
-    qt6-base-dev qt6-qpa-plugins              # the window, and its platform plugins for a desktop
-    libhidapi-dev                             # the loggers on USB
-    libgtest-dev libgmock-dev                 # the tests
-    umockdev libumockdev-dev                  # the HID enumeration tests on a faked sysfs
-    fonts-wqy-zenhei                          # the window's Chinese texts
-)
+deps="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/deps"
+mapfile -t packages < <(sed 's/#.*//' "$deps"/*.txt | tr -s ' \t' '\n' | sed '/^$/d' | sort -u)
 
 missing=()
 for package in "${packages[@]}"; do

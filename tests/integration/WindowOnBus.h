@@ -21,19 +21,21 @@
 
 namespace lc::testing {
 
-// The configuration window's logic on fakes and a virtual HID bus, initialised as start-up leaves it:
-// its link worker runs, its first tick has not come yet. The test thread is its UI thread: the tick
-// runs when the test fires the timer, the worker's hand-overs when it pumps.
-struct WindowOnBus {
+// The configuration window's logic on fakes and a HID bus (the virtual one, or the machine's own),
+// initialised as start-up leaves it: its link worker runs, its first tick has not come yet. The test
+// thread is its UI thread: the tick runs when the test fires the timer, the worker's hand-overs when
+// it pumps.
+template <class Hid>
+struct WindowOn {
     // Without images the tool has no firmware to offer and every write is a configuration write.
-    explicit WindowOnBus(FirmwareImages images = FirmwareImages::Load({}))
+    explicit WindowOn(FirmwareImages images = FirmwareImages::Load({}))
         : window{WindowServices{controls, messages, timer, uiDispatch, clock, bus}, std::move(images)} {
         controls.setEvents(&window);
         window.OnInitDialog();
     }
-    ~WindowOnBus() { controls.setEvents(nullptr); }
-    WindowOnBus(const WindowOnBus&) = delete;
-    WindowOnBus& operator=(const WindowOnBus&) = delete;
+    ~WindowOn() { controls.setEvents(nullptr); }
+    WindowOn(const WindowOn&) = delete;
+    WindowOn& operator=(const WindowOn&) = delete;
 
     std::string text(platform::ControlId id) const { return platform::Utf16ToUtf8(controls.text(id)); }
 
@@ -63,9 +65,11 @@ struct WindowOnBus {
     fakes::FakeTimer timer;
     fakes::FakeUiDispatch uiDispatch;
     fakes::FakeLocalClock clock;
-    sim::VirtualHidBus bus;
+    Hid bus;
     CUSBDlg window;
 };
+
+using WindowOnBus = WindowOn<sim::VirtualHidBus>;
 
 // How many output reports with this command the logger has received.
 inline long CommandsReceived(const sim::VirtualLogger& logger, std::uint8_t command) {

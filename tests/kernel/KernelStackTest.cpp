@@ -149,7 +149,8 @@ TEST_P(RemovalOnTheMachine, IsNoticedWithinAboutASecondAndTheLoggerIsTakenAgainW
         gadget.unplug();
     }
 
-    ASSERT_TRUE(tool.runWindowUntil([&] { return gadget.unpluggedAt().has_value() && button() == NoLogger; }));
+    ASSERT_TRUE(
+        tool.runWindowUntil([&] { return gadget.unpluggedAt().has_value() && button() == NoLogger; }));
     const long noticedAfter = Milliseconds(Clock::now() - *gadget.unpluggedAt());
 
     EXPECT_LT(noticedAfter, 2000) << "removal noticed after " << noticedAfter << " ms";
@@ -162,7 +163,10 @@ INSTANTIATE_TEST_SUITE_P(
     Logger, RemovalOnTheMachine,
     ::testing::Values(RemovalCase{"Idle", sim::DemoLogger, 0, false, {}},
                       RemovalCase{"DuringTheInformationRead", sim::DemoLogger, 3, false, {}},
-                      RemovalCase{"DuringTheFirmwareTransfer", sim::OlderFirmwareLogger, 200, true,
+                      RemovalCase{"DuringTheFirmwareTransfer",
+                                  sim::OlderFirmwareLogger,
+                                  200,
+                                  true,
                                   {"升级中断,请确保设备连接良好!"}}),
     [](const ::testing::TestParamInfo<RemovalCase>& removal) { return std::string(removal.param.name); });
 

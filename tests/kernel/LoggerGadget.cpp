@@ -1,6 +1,7 @@
 #include "tests/kernel/LoggerGadget.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -143,8 +144,13 @@ void LoggerGadget::unplugLocked() {
 }
 
 void LoggerGadget::serve() {
-    while (!stopping_) {
-        serveOneReport();
+    try {
+        while (!stopping_) {
+            serveOneReport();
+        }
+    } catch (const std::exception& failure) {
+        // A gadget that cannot be plugged in again fails the test that asked for it, not the run.
+        ADD_FAILURE() << failure.what();
     }
 }
 

@@ -22,7 +22,13 @@ fi
 [[ -f "$dir/$name.ready" ]] && exit 0
 
 rm -rf "$dir/tree" "$dir"/*.deb "$dir"/*.ready
-(cd "$dir" && apt_locked apt-get download -q "$name" 2>&1 | grep -v '^W: Download is performed unsandboxed' || true)
+download() { (cd "$dir" && apt_locked apt-get download -q "$name" 2>&1 | grep -v '^W: Download is performed unsandboxed' || true); }
+download
+# Package lists older than the archive name a kernel it no longer holds.
+if ! ls "$dir/$name"_*.deb >/dev/null 2>&1; then
+    apt_locked "${as_root[@]}" apt-get update -qq
+    download
+fi
 deb=("$dir/$name"_*.deb)
 [[ -f "${deb[0]}" ]] || { echo "fetch-kernel: could not download $name" >&2; exit 1; }
 dpkg-deb -x "${deb[0]}" "$dir/tree"

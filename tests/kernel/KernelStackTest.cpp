@@ -237,7 +237,9 @@ TEST(PermissionsOnTheMachine, ALoggerTheUserMayNotOpenHangsNothing) {
     Clock::time_point closing;
     {
         KernelWindow tool;
-        ASSERT_TRUE(KernelWindow::eventually([&] { return !PathOf(tool.bus, 0x0400).empty(); }));
+        std::string path;
+        ASSERT_TRUE(KernelWindow::eventually([&] { return !(path = PathOf(tool.bus, 0x0400)).empty(); }));
+        EXPECT_EQ(tool.bus.openForReading(path), platform::InvalidHidHandle);
         const Clock::time_point until = Clock::now() + 3s;
         ASSERT_TRUE(tool.runWindowUntil([&] { return Clock::now() > until; }));
 

@@ -10,7 +10,7 @@ program="$3"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 tree="$kernel_dir/tree"
-vmlinuz="$(ls "$tree"/boot/vmlinuz-* 2>/dev/null | head -1)"
+vmlinuz="$(ls "$tree"/boot/vmlinuz-* 2>/dev/null | head -1 || true)"
 if [[ -z "$vmlinuz" ]]; then
     echo "no kernel in $kernel_dir: run tests/kernel/fetch-kernel.sh $kernel_dir (scripts/passes/kernel.sh does)" >&2
     exit 1
@@ -50,6 +50,8 @@ cp -r "$gconv"/gconv-modules "$gconv"/gconv-modules.d "$gconv"/gconv-modules.cac
 console="$work/console.log"
 boot() {
     local limit="$1" accel="$2" append="$3"
+    # A console left from an earlier boot must not pass for this one.
+    rm -f "$console"
     timeout --kill-after=5 "$limit" qemu-system-x86_64 -accel "$accel" -m 1024 -smp 2 -no-reboot \
         -display none -monitor none -serial "file:$console" \
         -kernel "$vmlinuz" -initrd "$work/initramfs.cpio" \
@@ -64,6 +66,7 @@ if [[ -r /dev/kvm && -w /dev/kvm ]]; then
 fi
 
 boot 250 "$accel" "${KERNEL_TEST_FILTER:+kernel_test_filter=$KERNEL_TEST_FILTER}"
+touch "$console"
 tr -d '\r' <"$console" | sed -n '/^MACHINE-UP/,$p'
 if ! grep -q "MACHINE-UP" "$console"; then
     echo "the test machine did not boot ($accel); its console is in $console" >&2

@@ -24,6 +24,8 @@ DemoOptions ParseDemoOptions(int argc, char** argv) {
         const std::string_view argument = argv[at];
         if (argument == "--help") {
             options.help = true;
+        } else if (argument == "--instant-logger") {
+            options.instantLogger = true;
         } else if (argument == "--quit-after") {
             options.quitAfterMs = at + 1 < argc ? ParseMilliseconds(argv[++at]) : std::nullopt;
             if (!options.quitAfterMs) {

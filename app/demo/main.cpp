@@ -8,6 +8,7 @@
 #include "app/demo/MadeUpFirmware.h"
 #include "app/main/ConfigurationTool.h"
 #include "app/main/ConfigurationWindow.h"
+#include "sim/UsbPacedHid.h"
 #include "sim/VirtualHidBus.h"
 
 namespace {
@@ -41,9 +42,11 @@ int main(int argc, char** argv) {
 
     // Declared first, so that the window's link worker has ended before the bus goes.
     sim::VirtualHidBus bus;
+    sim::UsbPacedHid usb(bus);
+    platform::HidAccess& link = options.instantLogger ? static_cast<platform::HidAccess&>(bus) : usb;
     return RunConfigurationTool(argc, argv, [&] {
         // Made only once the tool may run: a refused second copy writes no image files.
-        ConfigurationWindow window(bus, demo::MadeUpFirmwareImages());
+        ConfigurationWindow window(link, demo::MadeUpFirmwareImages());
         // After the window: a child of its dialog, it must go first.
         demo::DemoPanel panel(bus, EchoLine, &window.dialog());
         QDialog& dialog = window.dialog();

@@ -85,16 +85,22 @@ class DemoProcessTest : public testing::Test {
 };
 
 TEST_F(DemoProcessTest, PlugsTheDemoLoggerInReadsItsBlockAndEndsWhenToldTo) {
-    // Room for a slow start on a loaded machine: the read takes a fraction of this.
-    DemoProcess demo({QStringLiteral("--quit-after"), QStringLiteral("6000")}, session.path());
-    ASSERT_TRUE(demo.endsWithin(30000)) << "it was told to end after 6 s";
-    EXPECT_EQ(demo.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(demo.exitCode(), 0) << demo.errors().toStdString();
+    // At the USB link's pace, as by default, and at once.
+    for (const QStringList& pace : {QStringList{}, QStringList{QStringLiteral("--instant-logger")}}) {
+        QTemporaryDir own;
+        // Room for a slow start on a loaded machine: the read takes a fraction of this.
+        DemoProcess demo(pace + QStringList{QStringLiteral("--quit-after"), QStringLiteral("6000")},
+                         own.path());
+        const std::string where = pace.join(u' ').toStdString();
+        ASSERT_TRUE(demo.endsWithin(30000)) << where << ": it was told to end after 6 s";
+        EXPECT_EQ(demo.exitStatus(), QProcess::NormalExit) << where;
+        EXPECT_EQ(demo.exitCode(), 0) << where << demo.errors().toStdString();
 
-    const QStringList reads = DemoLoggerBlockReads();
-    ASSERT_GT(demo.lines().size(), reads.size());
-    EXPECT_EQ(demo.lines().first(), QStringLiteral("plug"));
-    EXPECT_EQ(demo.lines().mid(1, reads.size()), reads);
+        const QStringList reads = DemoLoggerBlockReads();
+        ASSERT_GT(demo.lines().size(), reads.size()) << where;
+        EXPECT_EQ(demo.lines().first(), QStringLiteral("plug")) << where;
+        EXPECT_EQ(demo.lines().mid(1, reads.size()), reads) << where;
+    }
 }
 
 TEST_F(DemoProcessTest, EachLineArrivesWhileTheDemoRuns) {

@@ -10,7 +10,6 @@
 #include "app/LanguageSwitch.h"
 #include "app/LockRule.h"
 #include "app/WriteButton.h"
-#include "app/resources/ControlIds.h"
 #include "app/resources/WindowTexts.h"
 #include "form/DateDisplay.h"
 #include "form/FormCollection.h"
@@ -25,6 +24,7 @@
 #include "protocol/DecodeDeviceInfo.h"
 #include "protocol/TransferConfigPacket.h"
 #include "protocol/firmware/FirmwareTick.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 namespace {

@@ -1,7 +1,7 @@
 #include "app/ChannelRule.h"
 
-#include "app/resources/ControlIds.h"
 #include "protocol/Gates.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 namespace {

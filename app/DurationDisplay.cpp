@@ -1,8 +1,8 @@
 #include "app/DurationDisplay.h"
 
-#include "app/resources/ControlIds.h"
 #include "form/ControlReaders.h"
 #include "platform/Text.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <variant>
 
-#include "app/resources/ControlIds.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 namespace {

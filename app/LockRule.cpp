@@ -1,6 +1,6 @@
 #include "app/LockRule.h"
 
-#include "app/resources/ControlIds.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 

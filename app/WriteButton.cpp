@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/resources/ControlIds.h"
 #include "app/resources/WindowTexts.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 namespace {

@@ -1,7 +1,7 @@
 #include "form/DateDisplay.h"
 
-#include "app/resources/ControlIds.h"
 #include "platform/Text.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 

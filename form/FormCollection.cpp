@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <span>
 
-#include "app/resources/ControlIds.h"
 #include "form/ControlReaders.h"
 #include "form/FieldParsers.h"
 #include "form/TemperatureThresholds.h"
 #include "form/TextControlReader.h"
 #include "form/ZoneText.h"
 #include "platform/Text.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 

@@ -1,8 +1,8 @@
 #include "form/LoggerClockStep.h"
 
-#include "app/resources/ControlIds.h"
 #include "form/ZoneText.h"
 #include "platform/Text.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 

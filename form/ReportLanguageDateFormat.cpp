@@ -1,6 +1,6 @@
 #include "form/ReportLanguageDateFormat.h"
 
-#include "app/resources/ControlIds.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "app/resources/ControlIds.h"
 #include "form/ControlReaders.h"
 #include "platform/Text.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 

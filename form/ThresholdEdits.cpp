@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "app/resources/ControlIds.h"
 #include "form/OneDecimalCut.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "app/resources/ControlIds.h"
 #include "platform/Text.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 

@@ -1,8 +1,8 @@
 #include "form/ZoneSync.h"
 
-#include "app/resources/ControlIds.h"
 #include "form/ZoneItem.h"
 #include "form/ZoneText.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 

@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <string>
 
-#include "app/resources/ControlIds.h"
 #include "form/FieldParsers.h"
 #include "form/OneDecimalCut.h"
 #include "form/TextCheck.h"
@@ -24,6 +23,7 @@
 #include "platform/Ui.h"
 #include "tests/fakes/FakeControls.h"
 #include "tests/fakes/FakeMessageBox.h"
+#include "vocabulary/ControlIds.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/resources/ControlIds.h"
 #include "fuzz/FuzzInput.h"
 #include "fuzz/PacketItems.h"
 #include "fuzz/Property.h"
 #include "protocol/BuildConfigPacket.h"
 #include "tests/fakes/FakeControls.h"
+#include "vocabulary/ControlIds.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace lc;

@@ -1,5 +1,5 @@
-#include "app/resources/ControlIds.h"
 #include "protocol/Gates.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 

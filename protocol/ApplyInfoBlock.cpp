@@ -1,9 +1,9 @@
 #include "protocol/ApplyInfoBlock.h"
 
-#include "app/resources/ControlIds.h"
 #include "protocol/DecodeDeviceInfo.h"
 #include "protocol/FormFill.h"
 #include "protocol/Gates.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 

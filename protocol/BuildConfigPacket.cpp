@@ -2,9 +2,9 @@
 
 #include <span>
 
-#include "app/resources/ControlIds.h"
 #include "protocol/ConfigItem.h"
 #include "protocol/ValueEncoding.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 

@@ -1,8 +1,8 @@
 #include "protocol/FormFill.h"
 
-#include "app/resources/ControlIds.h"
 #include "protocol/BlockText.h"
 #include "protocol/InfoBlockLayout.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 

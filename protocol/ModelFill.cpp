@@ -1,7 +1,7 @@
-#include "app/resources/ControlIds.h"
 #include "protocol/FormFill.h"
 #include "protocol/InfoBlockLayout.h"
 #include "protocol/ModelSensors.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 

@@ -1,10 +1,10 @@
-#include "app/resources/ControlIds.h"
 #include "form/ZoneItem.h"
 #include "platform/Text.h"
 #include "protocol/BlockText.h"
 #include "protocol/FormFill.h"
 #include "protocol/InfoBlockLayout.h"
 #include "protocol/ModelSensors.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/resources/ControlIds.h"
 #include "platform/Controls.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 

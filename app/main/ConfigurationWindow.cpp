@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include "app/resources/DialogTemplate.h"
+
 namespace lc {
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/resources/ControlIds.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc::resources {
 namespace {
@@ -152,12 +152,13 @@ std::span<const std::u16string_view> TemplateComboItems(platform::ControlId id) 
 }
 
 const DialogTemplate& ConfigDialogTemplate() {
-    static const DialogTemplate config{682, 329, u"温湿度记录仪配置工具 V3.18", ConfigControls};
+    static const DialogTemplate config{682, 329, u"温湿度记录仪配置工具 V3.18", ConfigControls,
+                                       TemplateComboItems};
     return config;
 }
 
 const DialogTemplate& AboutDialogTemplate() {
-    static const DialogTemplate about{170, 62, u"关于 FW", AboutControls};
+    static const DialogTemplate about{170, 62, u"关于 FW", AboutControls, TemplateComboItems};
     return about;
 }
 

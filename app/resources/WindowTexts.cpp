@@ -1,6 +1,6 @@
 #include "app/resources/WindowTexts.h"
 
-#include "app/resources/ControlIds.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 

@@ -62,10 +62,10 @@ QWidget* MakeGroupBox(const DialogControl& control, QWidget* parent) {
     return group;
 }
 
-QWidget* MakeCombo(const DialogControl& control, QWidget* parent) {
+QWidget* MakeCombo(std::span<const std::u16string_view> items, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setMaxVisibleItems(ComboVisibleItems);
-    for (std::u16string_view item : resources::TemplateComboItems(control.id)) {
+    for (std::u16string_view item : items) {
         combo->addItem(ToQString(item));
     }
     combo->setCurrentIndex(-1);  // nothing is selected until the window's initialisation selects
@@ -100,14 +100,15 @@ QWidget* MakePushButton(const DialogControl& control, QWidget* parent) {
     return button;
 }
 
-QWidget* MakeWidget(const DialogControl& control, const DialogArt& art, QWidget* parent) {
+QWidget* MakeWidget(const resources::DialogTemplate& dialog, const DialogControl& control,
+                    const DialogArt& art, QWidget* parent) {
     switch (control.kind) {
         case ControlKind::Label:
             return MakeLabel(control, parent);
         case ControlKind::CheckBox:
             return new CaptionlessCheckBox(parent);
         case ControlKind::Combo:
-            return MakeCombo(control, parent);
+            return MakeCombo(dialog.comboItems(control.id), parent);
         case ControlKind::NumericEdit:
         case ControlKind::TextEdit:
         case ControlKind::ReadOnlyEdit:
@@ -137,8 +138,9 @@ QRect ControlGeometry(const DialogControl& control) {
     return place;
 }
 
-QWidget* MakeControlWidget(const DialogControl& control, const DialogArt& art, QWidget* parent) {
-    QWidget* widget = MakeWidget(control, art, parent);
+QWidget* MakeControlWidget(const resources::DialogTemplate& dialog, const DialogControl& control,
+                           const DialogArt& art, QWidget* parent) {
+    QWidget* widget = MakeWidget(dialog, control, art, parent);
     widget->setGeometry(ControlGeometry(control));
     if (control.hidden) {
         widget->setEnabled(false);

@@ -3,8 +3,8 @@
 #include <QRect>
 #include <QWidget>
 
-#include "app/resources/DialogTemplate.h"
 #include "platform/qt/DialogArt.h"
+#include "vocabulary/DialogTemplate.h"
 
 namespace lc::platform {
 
@@ -21,8 +21,9 @@ QRect ToPixels(const resources::DialogRect& rect);
 // open list; closed it is one line high.
 QRect ControlGeometry(const resources::DialogControl& control);
 
-// One control of a template as a Qt widget, in its template state (text, list, enabled, hidden) and at
-// its place in parent.
-QWidget* MakeControlWidget(const resources::DialogControl& control, const DialogArt& art, QWidget* parent);
+// One control of a dialog template as a Qt widget, in its template state (text, list, enabled, hidden)
+// and at its place in parent.
+QWidget* MakeControlWidget(const resources::DialogTemplate& dialog, const resources::DialogControl& control,
+                           const DialogArt& art, QWidget* parent);
 
 }  // namespace lc::platform

@@ -30,7 +30,7 @@ TemplateDialog::TemplateDialog(const resources::DialogTemplate& dialog, const Di
     setFixedSize(dialog.width * PixelsPerDialogUnit, dialog.height * PixelsPerDialogUnit);
 
     for (const resources::DialogControl& control : dialog.controls) {
-        QWidget* widget = MakeControlWidget(control, art, this);
+        QWidget* widget = MakeControlWidget(dialog, control, art, this);
         if (control.id == DialogOkId) {
             connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, &QDialog::accept);
         }

@@ -5,8 +5,8 @@
 #include <functional>
 #include <vector>
 
-#include "app/resources/DialogTemplate.h"
 #include "platform/qt/DialogArt.h"
+#include "vocabulary/DialogTemplate.h"
 
 namespace lc::platform {
 

@@ -2,13 +2,13 @@
 
 #include <utility>
 
-#include "app/resources/ControlIds.h"
 #include "link/CommandFrame.h"
 #include "link/RequestExchange.h"
 #include "platform/Text.h"
 #include "protocol/firmware/ArmFirmwareImage.h"
 #include "protocol/firmware/ChooseFirmwareModel.h"
 #include "protocol/firmware/FirmwareFrames.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/DurationDisplay.h"
-#include "app/resources/ControlIds.h"
 #include "sim/LoggerPresets.h"
 #include "tests/app/ToolUnderTest.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc::testing {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/resources/ControlIds.h"
 #include "tests/app/ToolUnderTest.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc::testing {
 namespace {

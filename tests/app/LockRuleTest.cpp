@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/resources/ControlIds.h"
 #include "tests/app/ToolUnderTest.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc::testing {
 namespace {

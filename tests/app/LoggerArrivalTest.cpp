@@ -2,10 +2,10 @@
 
 #include <functional>
 
-#include "app/resources/ControlIds.h"
 #include "sim/BlockFields.h"
 #include "sim/LoggerPresets.h"
 #include "tests/app/ToolUnderTest.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc::testing {
 namespace {

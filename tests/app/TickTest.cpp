@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/resources/ControlIds.h"
 #include "tests/app/ToolUnderTest.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc::testing {
 namespace {

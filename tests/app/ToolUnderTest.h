@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/resources/ControlIds.h"
 #include "sim/VirtualHidBus.h"
 #include "tests/integration/WindowOnBus.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc::testing {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/resources/ControlIds.h"
 #include "tests/app/ToolUnderTest.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc::testing {
 namespace {

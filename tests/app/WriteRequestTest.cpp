@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "app/resources/ControlIds.h"
 #include "sim/LoggerPresets.h"
 #include "tests/app/ToolUnderTest.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc::testing {
 namespace {

@@ -9,11 +9,11 @@
 #include "app/demo/MadeUpFirmware.h"
 #include "app/main/ConfigurationWindow.h"
 #include "app/main/MessageOutput.h"
-#include "app/resources/ControlIds.h"
 #include "sim/BlockFields.h"
 #include "sim/LoggerPresets.h"
 #include "sim/VirtualHidBus.h"
 #include "tests/demo/PanelControls.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 namespace {

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/resources/DialogTemplate.h"
+
 namespace lc::fakes {
 namespace {
 
@@ -32,7 +34,7 @@ FakeControls::FakeControls(const resources::DialogTemplate& dialog) {
         control.visible = !source.hidden;
         control.enabled = !source.hidden && source.kind != ControlKind::ReadOnlyEdit &&
                           source.kind != ControlKind::PushButton;
-        for (std::u16string_view item : resources::TemplateComboItems(source.id)) {
+        for (std::u16string_view item : dialog.comboItems(source.id)) {
             control.items.emplace_back(item);
         }
         controls_[source.id] = control;

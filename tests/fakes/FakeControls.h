@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/resources/DialogTemplate.h"
 #include "platform/Controls.h"
+#include "vocabulary/DialogTemplate.h"
 
 namespace lc::fakes {
 

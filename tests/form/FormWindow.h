@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/resources/ControlIds.h"
 #include "form/AlertThresholds.h"
 #include "form/ChangeFlags.h"
 #include "form/ThresholdEdits.h"
@@ -8,6 +7,7 @@
 #include "protocol/DeviceInfo.h"
 #include "tests/fakes/FakeControls.h"
 #include "tests/fakes/FakeMessageBox.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc::testing {
 

@@ -10,8 +10,9 @@
 
 #include "app/main/ConfigurationWindow.h"
 #include "app/main/WindowArt.h"
-#include "app/resources/ControlIds.h"
+#include "app/resources/DialogTemplate.h"
 #include "tests/gui/NoLoggerHid.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 namespace {

@@ -10,8 +10,8 @@
 #include <QTimer>
 
 #include "app/main/ConfigurationWindow.h"
-#include "app/resources/ControlIds.h"
 #include "tests/gui/NoLoggerHid.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 namespace {

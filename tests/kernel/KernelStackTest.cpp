@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "app/resources/ControlIds.h"
 #include "platform/hid/HidapiAccess.h"
 #include "sim/BlockFields.h"
 #include "sim/LoggerPresets.h"
 #include "tests/integration/WindowOnBus.h"
 #include "tests/integration/firmware/TestImages.h"
 #include "tests/kernel/LoggerGadget.h"
+#include "vocabulary/ControlIds.h"
 
 // These tests run inside the test machine, as root, with the dummy controller's two ports
 // (dummy_udc.0 and dummy_udc.1) free and no udev daemon: every hidraw node is root's alone.

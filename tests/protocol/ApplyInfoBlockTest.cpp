@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "app/resources/ControlIds.h"
 #include "platform/Text.h"
 #include "tests/fakes/FakeControls.h"
 #include "tests/fakes/FakeMessageBox.h"
 #include "tests/protocol/InfoBlockFixture.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 namespace {

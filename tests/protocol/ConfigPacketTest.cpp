@@ -4,10 +4,10 @@
 #include <map>
 #include <vector>
 
-#include "app/resources/ControlIds.h"
 #include "protocol/BuildConfigPacket.h"
 #include "protocol/ConfigItem.h"
 #include "tests/fakes/FakeControls.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 namespace {

@@ -5,11 +5,11 @@
 #include <ostream>
 #include <string>
 
-#include "app/resources/ControlIds.h"
 #include "platform/CodePage936.h"
 #include "platform/Text.h"
 #include "tests/fakes/FakeControls.h"
 #include "tests/protocol/InfoBlockFixture.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 namespace {

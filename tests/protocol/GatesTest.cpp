@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "app/resources/ControlIds.h"
 #include "tests/fakes/FakeControls.h"
 #include "tests/fakes/FakeMessageBox.h"
 #include "tests/protocol/InfoBlockFixture.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 namespace {

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/resources/ControlIds.h"
 #include "platform/Text.h"
 #include "sim/LoggerPresets.h"
 #include "tests/app/ToolUnderTest.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc::testing {
 namespace {

@@ -7,11 +7,11 @@
 #include <thread>
 #include <vector>
 
-#include "app/resources/ControlIds.h"
 #include "protocol/BuildConfigPacket.h"
 #include "protocol/TransferConfigPacket.h"
 #include "tests/fakes/FakeControls.h"
 #include "tests/link/LinkBench.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc::testing {
 namespace {

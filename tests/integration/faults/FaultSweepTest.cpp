@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "app/resources/ControlIds.h"
 #include "platform/Text.h"
 #include "sim/BlockFields.h"
 #include "sim/LoggerPresets.h"
 #include "tests/integration/WindowOnBus.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc::testing {
 namespace {

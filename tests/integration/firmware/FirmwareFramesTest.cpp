@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "app/resources/ControlIds.h"
 #include "platform/Text.h"
 #include "protocol/firmware/FirmwareUpdate.h"
 #include "sim/LoggerPresets.h"
@@ -13,6 +12,7 @@
 #include "tests/fakes/FakeUiDispatch.h"
 #include "tests/integration/firmware/CaseName.h"
 #include "tests/integration/firmware/TestImages.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 namespace {

@@ -8,7 +8,6 @@
 #include <thread>
 #include <vector>
 
-#include "app/resources/ControlIds.h"
 #include "link/LinkWorker.h"
 #include "link/ReadInfoBlock.h"
 #include "platform/Text.h"
@@ -23,6 +22,7 @@
 #include "tests/fakes/FakeUiDispatch.h"
 #include "tests/integration/firmware/CaseName.h"
 #include "tests/integration/firmware/TestImages.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 namespace {

@@ -139,12 +139,12 @@ void CUSBDlg::OnInitDialog() {
 void CUSBDlg::OnTimer() {
     // Message boxes shown during the tick run their own event loop; no tick may start inside this one.
     services_.timer.stop();
-    services_.timer.start(RunTick());
+    services_.timer.start(runTick());
     WindowState& s = *state_;
     UpdateLoggerClock(ui_, services_.clock, s.clockDisplay, s.loggerClock, s.changeFlags);
 }
 
-int CUSBDlg::RunTick() {
+int CUSBDlg::runTick() {
     WindowState& s = *state_;
     if (!s.firstTickDone) {
         // A logger the worker has already opened is taken on the next tick.
@@ -155,19 +155,19 @@ int CUSBDlg::RunTick() {
     if (WatchFirmwareTransfer(s.session, ui_)) {
         return TransferTickPeriodMs;
     }
-    TakeLinkNotice();
+    takeLinkNotice();
     ProcessChangeFlags();
     TransferConfigPacket({loggerLink(), services_.controls, s.configPacket, s.deviceInfo});
     return TickPeriodMs;
 }
 
-void CUSBDlg::TakeLinkNotice() {
+void CUSBDlg::takeLinkNotice() {
     DeviceSession& session = state_->session;
     switch (session.linkEvent.load()) {
         case LinkEvent::Opened:
             // Handing the notice back lets the worker go on listening to the logger.
             session.linkEvent.store(LinkEvent::None);
-            TakeOpenedLogger();
+            takeOpenedLogger();
             break;
         case LinkEvent::Removed:
             session.linkEvent.store(LinkEvent::None);
@@ -180,7 +180,7 @@ void CUSBDlg::TakeLinkNotice() {
 
 // A logger that is not read, not of a known type or refused by a gate leaves the window as it was,
 // without a message of the tick's own; it is taken again only when plugged in again.
-void CUSBDlg::TakeOpenedLogger() {
+void CUSBDlg::takeOpenedLogger() {
     WindowState& s = *state_;
     const bool settingsLocked = services_.controls.isChecked(ids::LockBox);
     if (!ReadInfoBlock(loggerLink(), s.infoBlock.bytes)) {
@@ -262,11 +262,11 @@ void CUSBDlg::ProcessChangeFlags() {
         ApplyLockRule(services_.controls);
     }
     if (flags.take(change::WriteRequest)) {
-        HandleWriteRequest();
+        handleWriteRequest();
     }
 }
 
-void CUSBDlg::HandleWriteRequest() {
+void CUSBDlg::handleWriteRequest() {
     WindowState& s = *state_;
     // A transfer started, one under way, or a refusal the update has told: the write waits for it.
     if (firmwareUpdate_.StartFirmwareUpdate(s.deviceInfo)) {

@@ -39,12 +39,13 @@ class CUSBDlg : public platform::ControlEvents {
     const WindowState& state() const { return *state_; }
 
   private:
+    // Helpers of our own are named in lower camel case; the window's routines keep their given names.
     // The tick's work between stopping and re-arming the timer; returns the next period.
-    int RunTick();
-    void TakeLinkNotice();
-    void TakeOpenedLogger();
+    int runTick();
+    void takeLinkNotice();
+    void takeOpenedLogger();
     void ProcessChangeFlags();
-    void HandleWriteRequest();
+    void handleWriteRequest();
     void ResetToNoLogger();
     Link loggerLink();
 

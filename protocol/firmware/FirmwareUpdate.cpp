@@ -28,7 +28,7 @@ bool FirmwareUpdate::StartFirmwareUpdate(const DeviceInfo& info) {
         return true;
     }
     DisarmFirmwareImage(session_);
-    if (!ArmImageFor(info)) {
+    if (!armImageFor(info)) {
         return false;
     }
     if (session_.loggerCount.load() >= 2) {
@@ -39,20 +39,20 @@ bool FirmwareUpdate::StartFirmwareUpdate(const DeviceInfo& info) {
 
     // txReport is the UI thread's until Transferring is published; from then on every report the
     // worker receives is taken as an acknowledgement of the frame in txReport.
-    BuildNextFrame();
+    buildNextFrame();
     firstFrameWriting_.store(true);
     session_.updateState.store(UpdateState::Transferring);
     // A report the worker published before it saw Transferring waits for a consumer that never comes,
     // and while it waits the worker issues no read: the first frame's acknowledgement would never be
     // taken. During the transfer the worker publishes nothing, so such a report is stale.
     DiscardPublishedReport(session_);
-    WriteCurrentFrame();
+    writeCurrentFrame();
     firstFrameWriting_.store(false);
     firstFrameWriting_.notify_all();
     return true;
 }
 
-bool FirmwareUpdate::ArmImageFor(const DeviceInfo& info) {
+bool FirmwareUpdate::armImageFor(const DeviceInfo& info) {
     const std::optional<FirmwareModel> model = ChooseFirmwareModel(info);
     if (!model) {
         return false;
@@ -74,20 +74,20 @@ void FirmwareUpdate::SendFirmwareFrame(bool again) {
     // Bounded: the UI thread's write returns within its time limit and waits for nothing.
     firstFrameWriting_.wait(true);
     if (again) {
-        WriteCurrentFrame();
+        writeCurrentFrame();
         return;
     }
-    const NextFrame next = BuildNextFrame();
+    const NextFrame next = buildNextFrame();
     if (next == NextFrame::None) {
         return;
     }
-    WriteCurrentFrame();
+    writeCurrentFrame();
     if (next == NextFrame::ClosingFrame) {
-        EnterAwaitingRestart();
+        enterAwaitingRestart();
     }
 }
 
-FirmwareUpdate::NextFrame FirmwareUpdate::BuildNextFrame() {
+FirmwareUpdate::NextFrame FirmwareUpdate::buildNextFrame() {
     const std::uint32_t length = session_.imageLength.load();
     if (length == 0) {
         return NextFrame::None;
@@ -99,7 +99,7 @@ FirmwareUpdate::NextFrame FirmwareUpdate::BuildNextFrame() {
         session_.imageOffset.store(sent);
         const int percent = FirmwarePercent(sent, length);
         if (percent != FirmwarePercent(offset, length)) {
-            PostButtonText(platform::FormatText("升级中(%02d%%)", percent), false);
+            postButtonText(platform::FormatText("升级中(%02d%%)", percent), false);
         }
         return NextFrame::Frame;
     }
@@ -114,7 +114,7 @@ FirmwareUpdate::NextFrame FirmwareUpdate::BuildNextFrame() {
     return NextFrame::ClosingFrame;
 }
 
-void FirmwareUpdate::WriteCurrentFrame() {
+void FirmwareUpdate::writeCurrentFrame() {
     // HidAccess writes are synchronous: when write() returns nothing is left outstanding on the
     // handle, so a frame written again after a timeout never meets an earlier write still in use.
     // The outcome is not looked at: a lost frame brings no acknowledgement, and the worker's read
@@ -122,13 +122,13 @@ void FirmwareUpdate::WriteCurrentFrame() {
     hid_.write(session_.writeHandle.load(), session_.txReport, FrameWriteTimeoutMs);
 }
 
-void FirmwareUpdate::EnterAwaitingRestart() {
+void FirmwareUpdate::enterAwaitingRestart() {
     // Published after the closing frame's write, so that txReport stays the worker's until it is done.
     session_.updateState.store(UpdateState::AwaitingRestart);
-    PostButtonText(u"正在更新固件", true);
+    postButtonText(u"正在更新固件", true);
 }
 
-void FirmwareUpdate::PostButtonText(std::u16string text, bool invalidate) {
+void FirmwareUpdate::postButtonText(std::u16string text, bool invalidate) {
     platform::Controls& controls = ui_.controls;
     uiDispatch_.post([&controls, text = std::move(text), invalidate] {
         controls.setText(ids::WriteButton, text);

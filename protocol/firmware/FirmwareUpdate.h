@@ -31,11 +31,11 @@ class FirmwareUpdate : public FirmwareFrameSender {
   private:
     enum class NextFrame { None, Frame, ClosingFrame };
 
-    bool ArmImageFor(const DeviceInfo& info);
-    NextFrame BuildNextFrame();
-    void WriteCurrentFrame();
-    void EnterAwaitingRestart();
-    void PostButtonText(std::u16string text, bool invalidate);
+    bool armImageFor(const DeviceInfo& info);
+    NextFrame buildNextFrame();
+    void writeCurrentFrame();
+    void enterAwaitingRestart();
+    void postButtonText(std::u16string text, bool invalidate);
 
     DeviceSession& session_;
     const FirmwareImages& images_;

@@ -2,6 +2,8 @@
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "app/demo/DemoOptions.h"
 #include "app/demo/DemoPanel.h"
@@ -20,6 +22,14 @@ void EchoLine(const std::string& line) {
     std::fputs(line.c_str(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
+}
+
+// A demonstration run by a script or a test, where no one can click, writes its messages to standard
+// error with LOGGER_CONFIG_MESSAGES=stderr. Only the demonstration build has this switch.
+lc::MessageOutput DemoMessageOutput() {
+    const char* output = std::getenv("LOGGER_CONFIG_MESSAGES");
+    return output != nullptr && std::strcmp(output, "stderr") == 0 ? lc::MessageOutput::StandardError
+                                                                   : lc::MessageOutput::Boxes;
 }
 
 }  // namespace
@@ -41,9 +51,10 @@ int main(int argc, char** argv) {
 
     // Declared first, so that the window's link worker has ended before the bus goes.
     sim::VirtualHidBus bus;
-    return RunConfigurationTool(argc, argv, [&] {
+    const MessageOutput messages = DemoMessageOutput();
+    return RunConfigurationTool(argc, argv, messages, [&] {
         // Made only once the tool may run: a refused second copy writes no image files.
-        ConfigurationWindow window(bus, demo::MadeUpFirmwareImages());
+        ConfigurationWindow window(bus, demo::MadeUpFirmwareImages(), messages);
         // After the window: a child of its dialog, it must go first.
         demo::DemoPanel panel(bus, EchoLine, &window.dialog());
         QDialog& dialog = window.dialog();

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <system_error>
 #include <utility>
 
 #include "app/ChannelRule.h"
@@ -96,7 +97,12 @@ void CUSBDlg::OnInitDialog() {
     // The session is fresh: no paths, no logger, no notice, both handles invalid, nothing outstanding.
     linkWorker_ = std::make_unique<LinkWorker>(s.session, services_.hid, services_.uiDispatch,
                                                services_.messages, &firmwareUpdate_);
-    linkWorker_->start();
+    try {
+        linkWorker_->start();
+    } catch (const std::system_error&) {
+        // The system has no thread to spare for the link: the window still opens, without a logger.
+        linkWorker_.reset();
+    }
 
     controls.select(ids::ZoneCombo, 8);
     controls.select(ids::DateFormatCombo, 2);

@@ -8,8 +8,8 @@ namespace lc {
 namespace {
 
 constexpr std::int32_t MaxIntervalMinutes = 1440;
-constexpr std::uint32_t SecondsPerDay = 86400;
-constexpr std::uint32_t SecondsPerHour = 3600;
+constexpr std::uint64_t SecondsPerDay = 86400;
+constexpr std::uint64_t SecondsPerHour = 3600;
 
 const char* DurationFormat(bool days, UiLanguage language) {
     if (language == UiLanguage::Chinese) {
@@ -23,9 +23,10 @@ const char* DurationFormat(bool days, UiLanguage language) {
 
 std::u16string DurationText(std::int32_t intervalMinutes, std::uint32_t recordCapacity, UiLanguage language) {
     // An interval of 0 records once a second.
-    const std::uint32_t secondsPerRecord =
-        intervalMinutes == 0 ? 1 : static_cast<std::uint32_t>(intervalMinutes) * 60;
-    const std::uint32_t totalSeconds = secondsPerRecord * recordCapacity;  // wraps as the logger's own count
+    const std::uint64_t secondsPerRecord =
+        intervalMinutes == 0 ? 1 : static_cast<std::uint64_t>(intervalMinutes) * 60;
+    // Counted in 64 bits: a day's interval times a large memory passes 2^32 seconds.
+    const std::uint64_t totalSeconds = secondsPerRecord * recordCapacity;
     const bool days = totalSeconds > SecondsPerDay;
     const double figure = static_cast<double>(totalSeconds) / (days ? SecondsPerDay : SecondsPerHour);
     // A capacity comes from a 24-bit memory size, so it always fits an int.

@@ -88,9 +88,12 @@ LoggerClock InZone(const platform::LocalTime& pcTime, int diffMinutes) {
 
 void UpdateLoggerClock(platform::Ui& ui, const platform::LocalClock& pcClock, ClockDisplayMemory& memory,
                        LoggerClock& clock, ChangeFlags& changeFlags) {
-    memory.pcOffset = -pcClock.standardBiasMinutes();
+    // The offset in force at the moment read, daylight saving included: the logger then gets the true
+    // time of the chosen zone in summer as in winter.
+    const platform::LocalTime pcTime = pcClock.now();
+    memory.pcOffset = pcTime.utcOffsetMinutes;
     ParseZoneText(ui.messages, ui.controls.text(ids::ZoneCombo), memory.zoneOffset);
-    clock = InZone(pcClock.now(), memory.zoneOffset - memory.pcOffset);
+    clock = InZone(pcTime, memory.zoneOffset - memory.pcOffset);
 
     const std::array<std::uint8_t, 3> date{clock.year, clock.month, clock.day};
     const int format = ui.controls.selection(ids::DateFormatCombo);

@@ -9,16 +9,17 @@ struct LocalTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    // Minutes east of UTC in force at that moment, daylight saving included: 480 for UTC+08:00.
+    int utcOffsetMinutes = 0;
 };
 
 // The PC's clock and zone.
 class LocalClock {
   public:
     virtual ~LocalClock() = default;
+    // The PC's local time and the offset from UTC it has at that moment, read together so that a
+    // change to or from daylight saving never falls between them.
     virtual LocalTime now() const = 0;
-    // Minutes to add to local time to get UTC, for the zone's standard time (daylight saving ignored):
-    // -480 for UTC+08:00.
-    virtual int standardBiasMinutes() const = 0;
 };
 
 }  // namespace lc::platform

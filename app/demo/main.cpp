@@ -2,6 +2,8 @@
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "app/demo/DemoOptions.h"
 #include "app/demo/DemoPanel.h"
@@ -21,6 +23,14 @@ void EchoLine(const std::string& line) {
     std::fputs(line.c_str(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
+}
+
+// A demonstration run by a script or a test, where no one can click, writes its messages to standard
+// error with LOGGER_CONFIG_MESSAGES=stderr. Only the demonstration build has this switch.
+lc::MessageOutput DemoMessageOutput() {
+    const char* output = std::getenv("LOGGER_CONFIG_MESSAGES");
+    return output != nullptr && std::strcmp(output, "stderr") == 0 ? lc::MessageOutput::StandardError
+                                                                   : lc::MessageOutput::Boxes;
 }
 
 }  // namespace
@@ -44,9 +54,10 @@ int main(int argc, char** argv) {
     sim::VirtualHidBus bus;
     sim::UsbPacedHid usb(bus);
     platform::HidAccess& link = options.instantLogger ? static_cast<platform::HidAccess&>(bus) : usb;
-    return RunConfigurationTool(argc, argv, [&] {
+    const MessageOutput messages = DemoMessageOutput();
+    return RunConfigurationTool(argc, argv, messages, [&] {
         // Made only once the tool may run: a refused second copy writes no image files.
-        ConfigurationWindow window(link, demo::MadeUpFirmwareImages());
+        ConfigurationWindow window(link, demo::MadeUpFirmwareImages(), messages);
         // After the window: a child of its dialog, it must go first.
         demo::DemoPanel panel(bus, EchoLine, &window.dialog());
         QDialog& dialog = window.dialog();

@@ -1,6 +1,5 @@
 #include "app/main/ConfigurationWindow.h"
 
-#include "app/main/MessageOutput.h"
 #include "app/main/WindowArt.h"
 
 #include <utility>
@@ -15,14 +14,15 @@ constexpr char16_t AboutMenuText[] = u"关于 FW(&A)...";
 
 }  // namespace
 
-ConfigurationWindow::ConfigurationWindow(platform::HidAccess& hid)
-    : ConfigurationWindow(hid, FirmwareImages::Load(FirmwareFolders())) {}
+ConfigurationWindow::ConfigurationWindow(platform::HidAccess& hid, MessageOutput output)
+    : ConfigurationWindow(hid, FirmwareImages::Load(FirmwareFolders()), output) {}
 
-ConfigurationWindow::ConfigurationWindow(platform::HidAccess& hid, FirmwareImages images)
+ConfigurationWindow::ConfigurationWindow(platform::HidAccess& hid, FirmwareImages images,
+                                         MessageOutput output)
     : art_(LoadWindowArt()),
       dialog_(resources::ConfigDialogTemplate(), art_),
       controls_(dialog_),
-      messages_(MakeToolMessages(&dialog_)),
+      messages_(MakeToolMessages(output, &dialog_)),
       logic_(WindowServices{controls_, *messages_, timer_, uiDispatch_, clock_, hid}, std::move(images)) {
     controls_.setEvents(&logic_);
     dialog_.addWindowMenuItem(QString::fromUtf16(AboutMenuText), [this] { openAboutBox(); });

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/CUSBDlg.h"
+#include "app/main/MessageOutput.h"
 #include "platform/HidAccess.h"
 #include "platform/posix/SystemLocalClock.h"
 #include "platform/qt/QtControls.h"
@@ -14,12 +15,14 @@
 namespace lc {
 
 // The configuration window: the real dialog and its controls, the window's logic on them, its tick
-// timer, its messages and the About item of its menu. Loggers are reached through hid.
+// timer, its messages (boxes unless told otherwise) and the About item of its menu. Loggers are
+// reached through hid.
 class ConfigurationWindow {
   public:
     // With the firmware images supplied beside the program or installed with it.
-    explicit ConfigurationWindow(platform::HidAccess& hid);
-    ConfigurationWindow(platform::HidAccess& hid, FirmwareImages images);
+    explicit ConfigurationWindow(platform::HidAccess& hid, MessageOutput output = MessageOutput::Boxes);
+    ConfigurationWindow(platform::HidAccess& hid, FirmwareImages images,
+                        MessageOutput output = MessageOutput::Boxes);
     ~ConfigurationWindow();
     ConfigurationWindow(const ConfigurationWindow&) = delete;
     ConfigurationWindow& operator=(const ConfigurationWindow&) = delete;

@@ -1,17 +1,13 @@
 #include "app/main/MessageOutput.h"
 
-#include <cstdlib>
-#include <cstring>
-
 #include "app/resources/DialogTemplate.h"
 #include "platform/posix/StderrMessageBox.h"
 #include "platform/qt/QtMessageBox.h"
 
 namespace lc {
 
-std::unique_ptr<platform::MessageBox> MakeToolMessages(QWidget* owner) {
-    const char* output = std::getenv(MessageOutputVariable);
-    if (output != nullptr && std::strcmp(output, "stderr") == 0) {
+std::unique_ptr<platform::MessageBox> MakeToolMessages(MessageOutput output, QWidget* owner) {
+    if (output == MessageOutput::StandardError) {
         return std::make_unique<platform::StderrMessageBox>();
     }
     const std::u16string_view title = resources::ToolTitle;

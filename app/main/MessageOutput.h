@@ -7,11 +7,11 @@
 
 namespace lc {
 
-// Set LOGGER_CONFIG_MESSAGES=stderr to have every message written to standard error and dismissed at
-// once instead of shown in a box. Only the tests set it: they run the tool where no one can click.
-inline constexpr const char* MessageOutputVariable = "LOGGER_CONFIG_MESSAGES";
+// Where the tool's messages go: modal boxes for the technician, or standard error, each message
+// dismissed at once, where no one is there to click (the tests, a demonstration run by a script).
+enum class MessageOutput { Boxes, StandardError };
 
 // The tool's messages: modal boxes over owner (none before the window exists), or standard error.
-std::unique_ptr<platform::MessageBox> MakeToolMessages(QWidget* owner);
+std::unique_ptr<platform::MessageBox> MakeToolMessages(MessageOutput output, QWidget* owner);
 
 }  // namespace lc

@@ -47,9 +47,12 @@ std::string LockFileNames::lockPath(std::string_view name) const {
 }
 
 std::unique_ptr<HeldName> LockFileNames::tryHold(std::string_view name) {
+    if (directory_.empty()) {
+        return std::make_unique<LockedFile>(-1);
+    }
     mkdir(directory_.c_str(), 0700);
     // Close-on-exec: a program started from here must not inherit the hold.
-    const int descriptor = open(lockPath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const int descriptor = open(lockPath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (descriptor < 0) {
         // No lock can be taken at all (unwritable directory): the name cannot be in use through it
         // either, so the tool runs rather than claiming that another copy does.
@@ -63,12 +66,35 @@ std::unique_ptr<HeldName> LockFileNames::tryHold(std::string_view name) {
     return std::make_unique<LockedFile>(descriptor);
 }
 
+std::string FirstPrivateFolder(const std::vector<std::string>& places) {
+    for (const std::string& place : places) {
+        mkdir(place.c_str(), 0700);
+        struct stat folder {};
+        if (lstat(place.c_str(), &folder) == 0 && S_ISDIR(folder.st_mode) && folder.st_uid == getuid() &&
+            (folder.st_mode & (S_IRWXG | S_IRWXO)) == 0) {
+            return place;
+        }
+    }
+    return {};
+}
+
 std::string DefaultLockDirectory() {
+    std::vector<std::string> places;
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     if (runtime != nullptr && runtime[0] == '/') {
-        return std::string(runtime) + "/logger-config-locks";
+        places.push_back(std::string(runtime) + "/logger-config-locks");
     }
-    return "/tmp/logger-config-locks-" + std::to_string(getuid());
+    const char* cache = std::getenv("XDG_CACHE_HOME");
+    const char* home = std::getenv("HOME");
+    if (cache != nullptr && cache[0] == '/') {
+        places.push_back(std::string(cache) + "/logger-config-locks");
+    } else if (home != nullptr && home[0] == '/') {
+        // The cache folder itself may not be there yet in a fresh account.
+        mkdir((std::string(home) + "/.cache").c_str(), 0700);
+        places.push_back(std::string(home) + "/.cache/logger-config-locks");
+    }
+    places.push_back("/tmp/logger-config-locks-" + std::to_string(getuid()));
+    return FirstPrivateFolder(places);
 }
 
 }  // namespace lc::platform

@@ -1,10 +1,33 @@
 #include "platform/Text.h"
 
+#include <locale.h>
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
 
 namespace lc::platform {
+namespace {
+
+// The system's texts write their numbers with a point in every system language: the window shows
+// them and reads them back, and the logger's own figures are never a matter of taste.
+locale_t PointDecimalLocale() {
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return locale;
+}
+
+// The calling thread formats in the point-decimal locale for as long as this lives.
+class PointDecimalFormatting {
+  public:
+    PointDecimalFormatting() : previous_(uselocale(PointDecimalLocale())) {}
+    ~PointDecimalFormatting() { uselocale(previous_); }
+    PointDecimalFormatting(const PointDecimalFormatting&) = delete;
+    PointDecimalFormatting& operator=(const PointDecimalFormatting&) = delete;
+
+  private:
+    locale_t previous_;
+};
+
+}  // namespace
 
 std::u16string Utf8ToUtf16(std::string_view utf8) {
     std::u16string out;
@@ -77,6 +100,7 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
 }
 
 std::u16string FormatText(const char* utf8Format, ...) {
+    const PointDecimalFormatting pointDecimal;
     va_list arguments;
     va_start(arguments, utf8Format);
     va_list measuring;

@@ -24,8 +24,10 @@ TEST(DurationText, TellsDaysAboveOneDayAndHoursUpToIt) {
         {5, 10000, UiLanguage::English, "Lasting Days:34.7Day/10000Item"},
         {1, 1000, UiLanguage::English, "Lasting Days:16.7Hour/1000Item"},
         {5, 0, UiLanguage::English, "Lasting Days:0.0Hour/0Item"},
-        // The total wraps at 32 bits as the logger counts it: 86400 s x 52429 = 2^32 + 234,898,304.
-        {1440, 52429, UiLanguage::Chinese, "最大记录时长:2718.7天/52429点"},
+        // The longest interval with the largest memories: 86400 s x 52429 is past 2^32 seconds.
+        {1440, 52429, UiLanguage::Chinese, "最大记录时长:52429.0天/52429点"},
+        {1440, 49711, UiLanguage::English, "Lasting Days:49711.0Day/49711Item"},
+        {1440, 49710, UiLanguage::English, "Lasting Days:49710.0Day/49710Item"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(platform::Utf16ToUtf8(DurationText(c.interval, c.capacity, c.language)), c.text);

@@ -26,10 +26,6 @@ class DemoWindowTest : public testing::Test {
         window.logic().OnInitDialog();
         window.dialog().show();
     }
-    static bool SetMessagesToStandardError() {
-        qputenv(MessageOutputVariable, "stderr");
-        return true;
-    }
     QString writeButtonText() {
         return qobject_cast<QPushButton*>(window.dialog().control(ids::WriteButton))->text();
     }
@@ -43,9 +39,8 @@ class DemoWindowTest : public testing::Test {
         return -1;
     }
 
-    const bool messagesToStandardError = SetMessagesToStandardError();
     sim::VirtualHidBus bus;
-    ConfigurationWindow window{bus, demo::MadeUpFirmwareImages()};
+    ConfigurationWindow window{bus, demo::MadeUpFirmwareImages(), MessageOutput::StandardError};
     demo::DemoPanel panel{bus, {}, &window.dialog()};
 };
 

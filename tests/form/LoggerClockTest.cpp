@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+#include <time.h>
+
 #include <array>
+#include <ctime>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +17,7 @@
 #include "form/ZoneSync.h"
 #include "form/ZoneText.h"
 #include "platform/Text.h"
+#include "platform/posix/SystemLocalClock.h"
 #include "tests/fakes/FakeLocalClock.h"
 #include "tests/fakes/FakeMessageBox.h"
 #include "tests/form/FormWindow.h"
@@ -72,6 +78,91 @@ TEST(UpdateLoggerClock, MovesThePcTimeIntoTheChosenZoneAcrossDaysMonthsAndYears)
         EXPECT_EQ(Fields(window.clock), Fields(c.expected));
         EXPECT_EQ(window.memory.zoneOffset, c.zone);
         EXPECT_EQ(window.memory.pcOffset, -c.pcBias);
+    }
+}
+
+// The PC's zone set for the test process as the desktop sets it, put back afterwards. POSIX zone rules
+// need no zone database on the machine.
+class PcZone {
+  public:
+    explicit PcZone(const char* rule) {
+        if (const char* tz = getenv("TZ")) {
+            previous_ = tz;
+        }
+        setenv("TZ", rule, 1);
+        tzset();
+    }
+    ~PcZone() {
+        if (previous_) {
+            setenv("TZ", previous_->c_str(), 1);
+        } else {
+            unsetenv("TZ");
+        }
+        tzset();
+    }
+    PcZone(const PcZone&) = delete;
+    PcZone& operator=(const PcZone&) = delete;
+
+  private:
+    std::optional<std::string> previous_;
+};
+
+struct TrueTimeCase {
+    const char* what;
+    const char* pcZone;
+    std::array<int, 6> utc;  // year, month, day, hour, minute, second
+    int zone;
+    LoggerClock expected;
+};
+
+std::time_t UtcMoment(const std::array<int, 6>& utc) {
+    struct tm fields {};
+    fields.tm_year = utc[0] - 1900;
+    fields.tm_mon = utc[1] - 1;
+    fields.tm_mday = utc[2];
+    fields.tm_hour = utc[3];
+    fields.tm_min = utc[4];
+    fields.tm_sec = utc[5];
+    return timegm(&fields);
+}
+
+constexpr const char* Berlin = "CET-1CEST,M3.5.0,M10.5.0/3";
+constexpr const char* Sydney = "AEST-10AEDT,M10.1.0,M4.1.0/3";
+constexpr const char* Shanghai = "CST-8";
+
+TEST(UpdateLoggerClock, GivesTheTrueTimeOfTheChosenZoneOnBothSidesOfADaylightSavingChange) {
+    const TrueTimeCase cases[] = {
+        {"last second of Berlin winter", Berlin, {2024, 3, 31, 0, 59, 59}, 60, {24, 3, 31, 1, 59, 59}},
+        {"first second of Berlin summer", Berlin, {2024, 3, 31, 1, 0, 0}, 60, {24, 3, 31, 2, 0, 0}},
+        {"last second of Berlin summer", Berlin, {2024, 10, 27, 0, 59, 59}, 60, {24, 10, 27, 1, 59, 59}},
+        {"first second of Berlin winter", Berlin, {2024, 10, 27, 1, 0, 0}, 60, {24, 10, 27, 2, 0, 0}},
+        {"Berlin summer, logger on UTC", Berlin, {2024, 7, 1, 12, 0, 0}, 0, {24, 7, 1, 12, 0, 0}},
+        {"Sydney in December", Sydney, {2024, 12, 15, 2, 0, 0}, 600, {24, 12, 15, 12, 0, 0}},
+        {"Sydney in July", Sydney, {2024, 7, 15, 2, 0, 0}, 600, {24, 7, 15, 12, 0, 0}},
+        {"Sydney's new year, logger still in the old",
+         Sydney,
+         {2024, 12, 31, 23, 30, 0},
+         0,
+         {24, 12, 31, 23, 30, 0}},
+        {"a zone without daylight saving", Shanghai, {2024, 6, 15, 2, 15, 0}, 480, {24, 6, 15, 10, 15, 0}},
+        {"a zone without daylight saving, logger in summer Berlin's",
+         Shanghai,
+         {2024, 6, 15, 2, 15, 0},
+         60,
+         {24, 6, 15, 3, 15, 0}},
+    };
+    for (const TrueTimeCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const PcZone pcZone(c.pcZone);
+        const platform::SystemLocalClock pcClock([&] { return UtcMoment(c.utc); });
+        ClockWindow window;
+        window.controls.select(ids::ZoneCombo, ZoneIndex(c.zone));
+        UpdateLoggerClock(window.ui, pcClock, window.memory, window.clock, window.changeFlags);
+        UpdateLoggerClock(window.ui, pcClock, window.memory, window.clock, window.changeFlags);
+        EXPECT_EQ(Fields(window.clock), Fields(c.expected));
+        EXPECT_EQ(
+            window.controls.text(ids::TimeDisplay),
+            platform::FormatText("%02d:%02d:%02d", c.expected.hour, c.expected.minute, c.expected.second));
     }
 }
 

@@ -1,7 +1,5 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,81 +7,28 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "app/demo/TemporaryFolder.h"
 #include "app/main/StartUp.h"
 #include "platform/posix/LockFileNames.h"
-
-extern char** environ;
+#include "tests/gui/ToolProcess.h"
 
 namespace lc {
 namespace {
 
 using namespace std::chrono_literals;
 
-// A copy of the real tool, started as a technician would, in a session of its own (its own runtime
-// folder, so its names meet only the processes of the test). Its messages go to a file.
-class ToolProcess {
+// A copy of the tool, started in a session of its own (its own runtime folder and home, so its names
+// meet only the processes of the test), its messages on standard error.
+class ToolCopy : public gui_test::ToolProcess {
   public:
-    ToolProcess(const std::filesystem::path& runtime, const std::filesystem::path& messages) {
-        const std::string program = LOGGER_CONFIG_EXECUTABLE;
-        std::vector<std::string> environment{"QT_QPA_PLATFORM=offscreen",
-                                             "XDG_RUNTIME_DIR=" + runtime.string(),
-                                             "LOGGER_CONFIG_MESSAGES=stderr"};
-        for (char** variable = environ; *variable != nullptr; ++variable) {
-            const std::string entry = *variable;
-            if (!entry.starts_with("QT_QPA_PLATFORM=") && !entry.starts_with("XDG_RUNTIME_DIR=")) {
-                environment.push_back(entry);
-            }
-        }
-        std::vector<char*> envp;
-        for (std::string& entry : environment) {
-            envp.push_back(entry.data());
-        }
-        envp.push_back(nullptr);
-        std::string name = program;
-        char* argv[] = {name.data(), nullptr};
-
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, messages.c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        EXPECT_EQ(posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv, envp.data()), 0);
-        posix_spawn_file_actions_destroy(&actions);
-    }
-    ~ToolProcess() { kill(); }
-    ToolProcess(const ToolProcess&) = delete;
-    ToolProcess& operator=(const ToolProcess&) = delete;
-
-    // The exit status once the copy ended by itself within the time limit, or -1.
-    int exitStatus(std::chrono::milliseconds limit) {
-        const auto deadline = std::chrono::steady_clock::now() + limit;
-        while (pid_ > 0 && std::chrono::steady_clock::now() < deadline) {
-            int status = 0;
-            if (waitpid(pid_, &status, WNOHANG) == pid_) {
-                pid_ = -1;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            }
-            std::this_thread::sleep_for(10ms);
-        }
-        return -1;
-    }
-
-    // Ends the copy the hard way, as a crash would: it has no chance to let anything go.
-    void kill() {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-            pid_ = -1;
-        }
-    }
-
-  private:
-    pid_t pid_ = -1;
+    ToolCopy(const std::filesystem::path& runtime, const std::filesystem::path& messages)
+        : ToolProcess(STDERR_MESSAGES_EXECUTABLE,
+                      {"QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + runtime.string(),
+                       "HOME=" + (runtime / "home").string(), "XDG_CACHE_HOME"},
+                      messages) {}
 };
 
 // Another process holding a name, e.g. a calibration tool; it lets go when killed.
@@ -120,29 +65,31 @@ class NameHolder {
 
 class SingleInstance : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_FALSE(runtime_.path().empty()); }
+    void SetUp() override {
+        ASSERT_FALSE(runtime_.path().empty());
+        std::filesystem::create_directory(runtime_.path() / "home");
+    }
 
     std::string lockDirectory() const { return runtime_.path() / "logger-config-locks"; }
+    // Where the tool keeps its names when the session's folder is not the user's alone.
+    std::string cacheLockDirectory() const { return runtime_.path() / "home/.cache/logger-config-locks"; }
     std::filesystem::path messagesOf(const char* copy) const { return runtime_.path() / copy; }
-
-    static std::string Read(const std::filesystem::path& file) {
-        std::ifstream in(file);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
 
     // Whether some process holds the tool's name, seen from the kernel's lock table so that looking
     // takes nothing away from the copy being watched.
-    bool toolNameHeld() const {
+    static bool ToolNameHeld(const std::string& directory) {
         struct stat file {};
-        if (stat(platform::LockFileNames(lockDirectory()).lockPath(ToolInstanceName).c_str(), &file) != 0) {
+        if (stat(platform::LockFileNames(directory).lockPath(ToolInstanceName).c_str(), &file) != 0) {
             return false;
         }
-        return Read("/proc/locks").find(":" + std::to_string(file.st_ino) + " ") != std::string::npos;
+        return gui_test::ReadFile("/proc/locks").find(":" + std::to_string(file.st_ino) + " ") !=
+               std::string::npos;
     }
 
-    bool waitUntilToolNameHeld() const {
+    bool waitUntilToolNameHeld() const { return WaitUntilToolNameHeld(lockDirectory()); }
+    static bool WaitUntilToolNameHeld(const std::string& directory) {
         const auto deadline = std::chrono::steady_clock::now() + 20s;
-        while (!toolNameHeld()) {
+        while (!ToolNameHeld(directory)) {
             if (std::chrono::steady_clock::now() > deadline) {
                 return false;
             }
@@ -155,28 +102,62 @@ class SingleInstance : public ::testing::Test {
 };
 
 TEST_F(SingleInstance, ASecondCopyRefusesAndTheFirstRunsOnUntilKilledLeavingNoHoldBehind) {
-    ToolProcess first(runtime_.path(), messagesOf("first"));
+    ToolCopy first(runtime_.path(), messagesOf("first"));
     ASSERT_TRUE(waitUntilToolNameHeld());
 
-    ToolProcess second(runtime_.path(), messagesOf("second"));
+    ToolCopy second(runtime_.path(), messagesOf("second"));
     EXPECT_EQ(second.exitStatus(20s), EXIT_FAILURE);
-    EXPECT_NE(Read(messagesOf("second")).find("配置工具已经运行!\n请勿重复运行!"), std::string::npos);
+    EXPECT_NE(gui_test::ReadFile(messagesOf("second")).find("配置工具已经运行!\n请勿重复运行!"),
+              std::string::npos);
     EXPECT_EQ(first.exitStatus(200ms), -1) << "the first copy must go on running";
 
     first.kill();
-    ToolProcess third(runtime_.path(), messagesOf("third"));
+    ToolCopy third(runtime_.path(), messagesOf("third"));
     EXPECT_TRUE(waitUntilToolNameHeld()) << "a killed copy must not keep the next one out";
     EXPECT_EQ(third.exitStatus(200ms), -1);
-    EXPECT_EQ(Read(messagesOf("third")).find("运行!"), std::string::npos);
+    EXPECT_EQ(gui_test::ReadFile(messagesOf("third")).find("运行!"), std::string::npos);
 }
 
 TEST_F(SingleInstance, ARunningCalibrationToolKeepsTheToolFromOpeningItsWindow) {
     NameHolder calibration(lockDirectory(), CalibrationToolName);
 
-    ToolProcess tool(runtime_.path(), messagesOf("tool"));
+    ToolCopy tool(runtime_.path(), messagesOf("tool"));
     EXPECT_EQ(tool.exitStatus(20s), EXIT_FAILURE);
-    EXPECT_NE(Read(messagesOf("tool")).find("校准工具已经运行!\n如果想运行配置工具,请关闭校准工具!"),
-              std::string::npos);
+    EXPECT_NE(
+        gui_test::ReadFile(messagesOf("tool")).find("校准工具已经运行!\n如果想运行配置工具,请关闭校准工具!"),
+        std::string::npos);
+}
+
+// Another local user made the session's lock folder first, open to all, and holds the tool's name in
+// it: the tool keeps its names in a private folder instead, where copies still keep each other out.
+TEST_F(SingleInstance, ALockFolderOpenToOthersNeitherKeepsTheToolOutNorLetsTwoCopiesRun) {
+    ASSERT_EQ(mkdir(lockDirectory().c_str(), 0777), 0);
+    ASSERT_EQ(chmod(lockDirectory().c_str(), 0777), 0);
+    NameHolder intruder(lockDirectory(), ToolInstanceName);
+
+    ToolCopy first(runtime_.path(), messagesOf("first"));
+    ASSERT_TRUE(WaitUntilToolNameHeld(cacheLockDirectory()));
+    EXPECT_EQ(first.exitStatus(200ms), -1);
+    EXPECT_EQ(gui_test::ReadFile(messagesOf("first")).find("运行!"), std::string::npos);
+
+    ToolCopy second(runtime_.path(), messagesOf("second"));
+    EXPECT_EQ(second.exitStatus(20s), EXIT_FAILURE);
+    EXPECT_NE(gui_test::ReadFile(messagesOf("second")).find("配置工具已经运行!"), std::string::npos);
+}
+
+// Writing messages to standard error instead of showing them is for the tests and the demonstration:
+// the installed tool shows its boxes whatever its environment says.
+TEST_F(SingleInstance, TheInstalledToolHasNoSwitchThatTurnsItsMessageBoxesIntoLines) {
+    ToolCopy first(runtime_.path(), messagesOf("first"));
+    ASSERT_TRUE(waitUntilToolNameHeld());
+
+    gui_test::ToolProcess second(
+        LOGGER_CONFIG_EXECUTABLE,
+        {"QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + runtime_.path().string(),
+         "HOME=" + (runtime_.path() / "home").string(), "XDG_CACHE_HOME", "LOGGER_CONFIG_MESSAGES=stderr"},
+        messagesOf("second"));
+    EXPECT_EQ(second.exitStatus(3s), -1) << "the second copy's box waits for a click";
+    EXPECT_EQ(gui_test::ReadFile(messagesOf("second")).find("运行!"), std::string::npos);
 }
 
 }  // namespace

@@ -24,6 +24,9 @@ inline constexpr std::size_t InterfacePathSlots = 27;
 // words; the plain fields are handed over by those words:
 //  - rxReport belongs to the worker while rxMarker is negative and to the UI-thread transaction once a
 //    payload length (0..58) is published there with release order, until the transaction writes -1;
+//  - replyAwaited is set by a UI-thread transaction before it writes its request and stays set while
+//    it waits for the reply or holds the one published; a report published while it is clear is one
+//    nobody asked for, and the worker throws it away;
 //  - txReport and the writes belong to the UI thread outside a firmware transfer and to the worker
 //    during one (after the first frame);
 //  - interfacePaths and devicePath are the worker's alone;
@@ -37,6 +40,7 @@ struct DeviceSession {
     std::atomic<platform::HidHandle> writeHandle{platform::InvalidHidHandle};
     platform::HidReport rxReport{};
     std::atomic<std::int32_t> rxMarker{NothingOutstanding};
+    std::atomic<bool> replyAwaited{false};
     platform::HidReport txReport{};
     std::atomic<LinkEvent> linkEvent{LinkEvent::None};
     std::atomic<UpdateState> updateState{UpdateState::Idle};
@@ -46,11 +50,13 @@ struct DeviceSession {
     std::atomic<std::uint32_t> imageOffset{0};
 };
 
-// Hands a published report back to the worker, or throws away one nobody took. The worker sleeps on
-// rxMarker while a report is published, so every write of -1 must wake it: write it through here.
+// The UI-thread transaction is done with the published report, or with its wait for one: the worker
+// reads again, and throws away whatever comes until the next request.
 inline void HandBackReport(DeviceSession& session) {
+    // The marker first: cleared before it, the flag would let the worker drop this report and read
+    // again, and the -1 written after that would hide the read now outstanding.
     session.rxMarker.store(NothingOutstanding, std::memory_order_release);
-    session.rxMarker.notify_all();
+    session.replyAwaited.store(false);
 }
 
 }  // namespace lc

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/DeviceSession.h"
+#include "link/LinkTiming.h"
 #include "platform/HidAccess.h"
 #include "platform/MessageBox.h"
 
@@ -11,6 +12,7 @@ struct Link {
     DeviceSession& session;
     platform::HidAccess& hid;
     platform::MessageBox& messages;
+    LinkTiming timing{};
 };
 
 }  // namespace lc

@@ -13,21 +13,25 @@ namespace {
 using std::chrono::milliseconds;
 
 constexpr milliseconds NoticePoll{1};
+constexpr milliseconds HandBackPoll{1};
 constexpr milliseconds SearchPause{50};
-constexpr milliseconds ReadSlice{1000};
 // A read slice is waited for in short pieces, so that a stop is never kept waiting long.
 constexpr milliseconds ReadPiece{20};
+
+// The worker's own hand-back: leaves a transaction's replyAwaited alone.
+void ReleaseReport(DeviceSession& session) {
+    session.rxMarker.store(NothingOutstanding, std::memory_order_release);
+}
 
 }  // namespace
 
 LinkWorker::LinkWorker(DeviceSession& session, platform::HidAccess& hid, platform::UiDispatch& uiDispatch,
-                       platform::MessageBox& messages, FirmwareFrameSender* firmware)
-    : session_(session), hid_(hid), firmware_(firmware), relay_(uiDispatch, messages) {}
+                       platform::MessageBox& messages, FirmwareFrameSender* firmware, LinkTiming timing)
+    : session_(session), hid_(hid), firmware_(firmware), timing_(timing), relay_(uiDispatch, messages) {}
 
 LinkWorker::~LinkWorker() {
     stop_.request();
     relay_.stop();
-    wakeFromHandBackWait();
     if (thread_.joinable()) {
         thread_.join();
     }
@@ -74,7 +78,8 @@ void LinkWorker::searchAndOpen() {
     if (reading != platform::InvalidHidHandle && writing != platform::InvalidHidHandle) {
         session_.readHandle.store(reading);
         session_.writeHandle.store(writing);
-        HandBackReport(session_);
+        ReleaseReport(session_);
+        unacknowledgedRepeats_ = 0;
         session_.linkEvent.store(LinkEvent::Opened);
         return;
     }
@@ -118,33 +123,35 @@ void LinkWorker::listen() {
 }
 
 void LinkWorker::awaitHandBack() {
-    // A published report waits for its consumer, who hands it back through HandBackReport, which
-    // wakes this wait. The marker is read with a (no-op) read-modify-write so that a stop requested
-    // meanwhile is seen either by the check below or by the destructor's wake-up.
-    const std::int32_t marker = session_.rxMarker.fetch_add(0);
-    if (marker < 0 || stop_.requested()) {
-        return;
+    // Only the transaction that asked for a report may hold it, and only while it waits for it or
+    // reads it. Anything else (a report nobody asked for, one that came after its request gave up, one
+    // published just before a firmware transfer began, which takes its acknowledgements here) is
+    // thrown away, so that the worker reads on and notices a removal or a new logger.
+    const std::int32_t published = session_.rxMarker.load(std::memory_order_acquire);
+    const auto deadline = std::chrono::steady_clock::now() + timing_.readSlice;
+    while (published >= 0 && session_.rxMarker.load(std::memory_order_acquire) == published) {
+        if (session_.updateState.load() == UpdateState::Transferring || !session_.replyAwaited.load()) {
+            std::int32_t unclaimed = published;
+            session_.rxMarker.compare_exchange_strong(unclaimed, NothingOutstanding);
+            return;
+        }
+        // Held for a whole slice: the removal is still noticed, and the report stays with its holder.
+        if (std::chrono::steady_clock::now() >= deadline) {
+            departed();
+            return;
+        }
+        if (!stop_.pauseFor(HandBackPoll)) {
+            return;
+        }
     }
-    // A report published just before a firmware transfer began has no consumer: the transfer takes
-    // its acknowledgements here, and discards what it finds published only after it has announced
-    // itself. Read after the marker's read-modify-write, either this check or that discard sees it.
-    if (session_.updateState.load() == UpdateState::Transferring) {
-        HandBackReport(session_);
-        return;
-    }
-    session_.rxMarker.wait(marker, std::memory_order_acquire);
-}
-
-void LinkWorker::wakeFromHandBackWait() {
-    std::int32_t marker = session_.rxMarker.load();
-    while (marker >= 0 && !session_.rxMarker.compare_exchange_weak(marker, NothingOutstanding)) {
-    }
-    session_.rxMarker.notify_all();
 }
 
 LinkWorker::ReadOutcome LinkWorker::awaitReport(int& byteCount) {
     const platform::HidHandle handle = session_.readHandle.load();
-    const auto deadline = std::chrono::steady_clock::now() + ReadSlice;
+    const milliseconds slice = session_.updateState.load() == UpdateState::Transferring
+                                   ? timing_.firmwareFramePace
+                                   : timing_.readSlice;
+    const auto deadline = std::chrono::steady_clock::now() + slice;
     while (!stop_.requested()) {
         const auto left = std::chrono::ceil<milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left <= milliseconds::zero()) {
@@ -190,7 +197,8 @@ void LinkWorker::takeReport() {
 void LinkWorker::takeFirmwareAcknowledgement() {
     const bool refused = session_.txReport[ReplyCodeByte] == FirmwareDataCommand &&
                          session_.rxReport[ReplyCodeByte] != FirmwareDataCommand;
-    HandBackReport(session_);
+    ReleaseReport(session_);
+    unacknowledgedRepeats_ = 0;
     if (!refused) {
         sendNext_ = true;
         return;
@@ -213,12 +221,34 @@ void LinkWorker::tellAndWait(std::u16string text) {
 }
 
 void LinkWorker::checkPresence() {
-    if (hid_.exists(session_.devicePath)) {
-        if (session_.updateState.load() == UpdateState::Transferring) {
-            sendFirmwareFrame(true);
-        }
+    if (departed() || session_.updateState.load() != UpdateState::Transferring) {
         return;
     }
+    if (unacknowledgedRepeats_ >= timing_.firmwareFrameRepeats) {
+        abandonSilentTransfer();
+        return;
+    }
+    ++unacknowledgedRepeats_;
+    sendFirmwareFrame(true);
+}
+
+bool LinkWorker::departed() {
+    if (hid_.exists(session_.devicePath)) {
+        return false;
+    }
+    letGoOfLogger();
+    return true;
+}
+
+void LinkWorker::abandonSilentTransfer() {
+    // The logger is there but has stopped taking its firmware. The link is let go as if it had left:
+    // the window abandons the transfer with the interruption message, and the logger, still plugged
+    // in, is opened again and shown afresh.
+    sendNext_ = false;
+    letGoOfLogger();
+}
+
+void LinkWorker::letGoOfLogger() {
     closeLogger();
     session_.devicePath.clear();
     session_.linkEvent.store(LinkEvent::Removed);

@@ -7,6 +7,7 @@
 
 #include "link/DeviceSession.h"
 #include "link/FirmwareFrameSender.h"
+#include "link/LinkTiming.h"
 #include "link/MessageRelay.h"
 #include "link/StopSignal.h"
 #include "platform/HidAccess.h"
@@ -23,7 +24,7 @@ class LinkWorker {
   public:
     // firmware may be null when the tool carries no firmware transfer.
     LinkWorker(DeviceSession& session, platform::HidAccess& hid, platform::UiDispatch& uiDispatch,
-               platform::MessageBox& messages, FirmwareFrameSender* firmware);
+               platform::MessageBox& messages, FirmwareFrameSender* firmware, LinkTiming timing = {});
     ~LinkWorker();
     LinkWorker(const LinkWorker&) = delete;
     LinkWorker& operator=(const LinkWorker&) = delete;
@@ -43,16 +44,20 @@ class LinkWorker {
     void takeFirmwareAcknowledgement();
     void tellAndWait(std::u16string text);
     void checkPresence();
+    bool departed();
+    void abandonSilentTransfer();
+    void letGoOfLogger();
     void closeLogger();
     void sendFirmwareFrame(bool again);
-    void wakeFromHandBackWait();
 
     DeviceSession& session_;
     platform::HidAccess& hid_;
     FirmwareFrameSender* firmware_;
+    LinkTiming timing_;
     MessageRelay relay_;
     StopSignal stop_;
     bool sendNext_ = false;
+    int unacknowledgedRepeats_ = 0;
     std::thread thread_;
 };
 

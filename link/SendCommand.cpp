@@ -27,6 +27,7 @@ int SendCommand(const Link& link, std::uint8_t command, std::uint8_t frameLength
         case Exchange::NoLogger:
             return noLogger;
         case Exchange::NoReply:
+        case Exchange::NotWritten:
             return 2;
         case Exchange::ShortWrite:
             return 3;

@@ -23,7 +23,7 @@ struct HidInterfaceInfo {
 
 enum class HidIo {
     Completed,  // byteCount tells how much was transferred
-    TimedOut,   // nothing within the time limit; nothing is left outstanding
+    TimedOut,   // not done within the time limit (see write() for what a write leaves behind)
     Failed,     // could not be started (handle closed, device gone)
     WaitFailed  // waiting for the transfer itself failed
 };
@@ -34,7 +34,7 @@ struct HidTransfer {
 };
 
 // The HID operations the link needs. Each handle carries at most one read and one write at a time;
-// a transfer that returns has nothing left outstanding. close() may be called from another thread
+// a read that returns has nothing left outstanding. close() may be called from another thread
 // while a transfer runs on the handle: that transfer then ends (Failed or TimedOut) and the handle
 // is gone for every later call.
 class HidAccess {
@@ -45,6 +45,10 @@ class HidAccess {
     virtual HidHandle openForWriting(const std::string& path) = 0;
     virtual void close(HidHandle handle) = 0;
     virtual HidTransfer read(HidHandle handle, HidReport& report, int timeoutMs) = 0;
+    // Returns within timeoutMs (give or take a scheduling delay), however long the device or the
+    // kernel holds the write. TimedOut may leave the write under way; a later write on the same handle
+    // then waits, within its own limit, for it to end, and is never started over it (TimedOut again
+    // when it has not ended by then).
     virtual HidTransfer write(HidHandle handle, const HidReport& report, int timeoutMs) = 0;
     // The presence probe: the interface at this path can still be opened.
     virtual bool exists(const std::string& path) = 0;

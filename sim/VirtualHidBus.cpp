@@ -63,6 +63,27 @@ void VirtualHidBus::setFrameObserver(FrameObserver observer) {
     observer_ = std::move(observer);
 }
 
+void VirtualHidBus::injectFault(const VirtualLogger& logger, Fault fault, int count) {
+    std::lock_guard lock(mutex_);
+    slotOf(logger).faults[fault] = count;
+}
+
+std::size_t VirtualHidBus::openHandles(const VirtualLogger& logger) const {
+    std::lock_guard lock(mutex_);
+    const auto slot = static_cast<std::size_t>(&slotOf(logger) - slots_.data());
+    return static_cast<std::size_t>(
+        std::ranges::count_if(handles_, [&](const auto& open) { return open.second->slot == slot; }));
+}
+
+bool VirtualHidBus::takeFault(Slot& slot, Fault fault) {
+    const auto pending = slot.faults.find(fault);
+    if (pending == slot.faults.end() || pending->second <= 0) {
+        return false;
+    }
+    --pending->second;
+    return true;
+}
+
 std::vector<platform::HidInterfaceInfo> VirtualHidBus::enumerate() {
     std::lock_guard lock(mutex_);
     returnRestartedLoggers();
@@ -102,6 +123,9 @@ platform::HidTransfer VirtualHidBus::read(platform::HidHandle handle, platform::
     if (!open || !open->forReading || open->readUnderWay || !live(*open)) {
         return Outcome(platform::HidIo::Failed);
     }
+    if (takeFault(slots_[open->slot], Fault::FailReadWait)) {
+        return Outcome(platform::HidIo::WaitFailed);
+    }
     open->readUnderWay = true;
     const bool ended = arrivals_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
                                           [&] { return !live(*open) || !open->arrived.empty(); });
@@ -120,13 +144,25 @@ platform::HidTransfer VirtualHidBus::read(platform::HidHandle handle, platform::
 }
 
 platform::HidTransfer VirtualHidBus::write(platform::HidHandle handle, const platform::HidReport& report,
-                                           int) {
-    std::lock_guard lock(mutex_);
+                                           int timeoutMs) {
+    std::unique_lock lock(mutex_);
     const std::shared_ptr<OpenHandle> open = handleAt(handle);
     if (!open || open->forReading || !live(*open)) {
         return Outcome(platform::HidIo::Failed);
     }
     Slot& slot = slots_[open->slot];
+    if (takeFault(slot, Fault::FailWriteWait)) {
+        return Outcome(platform::HidIo::WaitFailed);
+    }
+    if (takeFault(slot, Fault::ShortWrite)) {
+        return Outcome(platform::HidIo::Completed, ReportBytes / 2);
+    }
+    if (takeFault(slot, Fault::StallWrite)) {
+        // As a kernel write to an endpoint that takes nothing: it ends at the limit, or when the
+        // logger leaves or the handle is closed.
+        arrivals_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return !live(*open); });
+        return Outcome(live(*open) ? platform::HidIo::TimedOut : platform::HidIo::Failed);
+    }
     const Reaction reaction = slot.logger->receive(report);
     if (!reaction.taken) {
         return Outcome(platform::HidIo::Failed);
@@ -190,8 +226,8 @@ bool VirtualHidBus::live(const OpenHandle& handle) const {
 platform::HidHandle VirtualHidBus::open(const std::string& path, bool forReading) {
     std::lock_guard lock(mutex_);
     returnRestartedLoggers();
-    const Slot* slot = pluggedSlotAt(path);
-    if (slot == nullptr) {
+    Slot* slot = pluggedSlotAt(path);
+    if (slot == nullptr || takeFault(*slot, forReading ? Fault::RefuseReadOpen : Fault::RefuseWriteOpen)) {
         return platform::InvalidHidHandle;
     }
     auto open = std::make_shared<OpenHandle>();

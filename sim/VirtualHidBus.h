@@ -24,6 +24,16 @@ namespace lc::sim {
 // works again. Safe to use from any thread.
 class VirtualHidBus final : public platform::HidAccess {
   public:
+    // What can go wrong between the tool and a logger's interface, on the host's side of the cable.
+    enum class Fault {
+        RefuseReadOpen,   // opening the interface for reading fails
+        RefuseWriteOpen,  // opening it for writing fails
+        FailReadWait,     // waiting for an input report fails
+        FailWriteWait,    // waiting for an output report's write fails
+        ShortWrite,       // the write completes with fewer than 64 bytes; the logger takes nothing
+        StallWrite        // the write takes its whole time limit and times out; the logger takes nothing
+    };
+
     // Gets one line per output report a logger receives, and "plug" / "unplug". Called with the
     // bus locked: it must not call back into the bus.
     using FrameObserver = std::function<void(const std::string&)>;
@@ -36,6 +46,10 @@ class VirtualHidBus final : public platform::HidAccess {
     // An input report the logger sends of its own accord: stray, malformed or short.
     void sendInputReport(const VirtualLogger& logger, const InputReport& report);
     void setFrameObserver(FrameObserver observer);
+    // The next count operations of that kind on this logger's interface meet the fault.
+    void injectFault(const VirtualLogger& logger, Fault fault, int count);
+    // Handles opened on this logger's interface and not closed yet.
+    std::size_t openHandles(const VirtualLogger& logger) const;
 
     std::vector<platform::HidInterfaceInfo> enumerate() override;
     platform::HidHandle openForReading(const std::string& path) override;
@@ -54,6 +68,7 @@ class VirtualHidBus final : public platform::HidAccess {
         bool plugged = true;
         std::uint64_t plugIn = 0;  // counts the logger's plug-ins; handles belong to one
         std::optional<std::chrono::steady_clock::time_point> returnsAt;
+        std::map<Fault, int> faults;
     };
     struct OpenHandle {
         std::size_t slot = 0;
@@ -69,6 +84,7 @@ class VirtualHidBus final : public platform::HidAccess {
     Slot* pluggedSlotAt(const std::string& path);
     std::shared_ptr<OpenHandle> handleAt(platform::HidHandle handle);
     bool live(const OpenHandle& handle) const;
+    static bool takeFault(Slot& slot, Fault fault);
     platform::HidHandle open(const std::string& path, bool forReading);
     void deliver(std::size_t slot, const InputReport& report);
     void leaveLocked(Slot& slot);

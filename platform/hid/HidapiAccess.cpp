@@ -1,23 +1,43 @@
 #include "platform/hid/HidapiAccess.h"
 
+#include "platform/hid/BoundedWriter.h"
+
 #include <hidapi.h>
 
+#include <chrono>
 #include <set>
 #include <utility>
 
 namespace lc::platform {
 
+namespace {
+
+// Closes the device once nothing runs on it any more.
+class OpenedDevice {
+  public:
+    OpenedDevice(hid_device* device, std::shared_ptr<std::mutex> libraryMutex)
+        : device_(device), libraryMutex_(std::move(libraryMutex)) {}
+    ~OpenedDevice() {
+        std::lock_guard lock(*libraryMutex_);
+        hid_close(device_);
+    }
+    OpenedDevice(const OpenedDevice&) = delete;
+    OpenedDevice& operator=(const OpenedDevice&) = delete;
+
+    hid_device* get() const { return device_; }
+
+  private:
+    hid_device* device_;
+    std::shared_ptr<std::mutex> libraryMutex_;
+};
+
+}  // namespace
+
 // One opened device. Reads and writes each go one at a time: never a second over one still under way.
 class HidapiAccess::Device {
   public:
     Device(hid_device* device, std::shared_ptr<std::mutex> libraryMutex)
-        : device_(device), libraryMutex_(std::move(libraryMutex)) {}
-    ~Device() {
-        std::lock_guard lock(*libraryMutex_);
-        hid_close(device_);
-    }
-    Device(const Device&) = delete;
-    Device& operator=(const Device&) = delete;
+        : opened_(device, std::move(libraryMutex)), device_(opened_.get()) {}
 
     HidTransfer read(HidReport& report, int timeoutMs) {
         std::unique_lock busy(readMutex_, std::try_to_lock);
@@ -34,24 +54,28 @@ class HidapiAccess::Device {
         return {HidIo::Completed, count};
     }
 
-    HidTransfer write(const HidReport& report) {
-        std::unique_lock busy(writeMutex_, std::try_to_lock);
-        if (!busy.owns_lock()) {
+    HidTransfer write(const HidReport& report, int timeoutMs) {
+        // hidapi offers no time limit of its own, and the kernel holds a write to a logger that takes
+        // no output report for as long as its USB timeout: the writer thread keeps the caller's limit.
+        const std::optional<int> count = writer_.write(
+            [device = device_, report] { return hid_write(device, report.data(), report.size()); },
+            std::chrono::milliseconds(timeoutMs));
+        if (!count) {
+            return {HidIo::TimedOut, 0};
+        }
+        if (*count < 0) {
             return {HidIo::Failed, 0};
         }
-        // The kernel bounds the write; hidapi offers no time limit of its own.
-        const int count = hid_write(device_, report.data(), report.size());
-        if (count < 0) {
-            return {HidIo::Failed, 0};
-        }
-        return {HidIo::Completed, count};
+        return {HidIo::Completed, *count};
     }
 
   private:
+    // Declared in this order so that the writer, which may still be in a write, ends before the
+    // device closes.
+    OpenedDevice opened_;
     hid_device* device_;
-    std::shared_ptr<std::mutex> libraryMutex_;
     std::mutex readMutex_;
-    std::mutex writeMutex_;
+    BoundedWriter writer_;
 };
 
 HidapiAccess::HidapiAccess() {
@@ -132,9 +156,9 @@ HidTransfer HidapiAccess::read(HidHandle handle, HidReport& report, int timeoutM
     return device ? device->read(report, timeoutMs) : HidTransfer{HidIo::Failed, 0};
 }
 
-HidTransfer HidapiAccess::write(HidHandle handle, const HidReport& report, int) {
+HidTransfer HidapiAccess::write(HidHandle handle, const HidReport& report, int timeoutMs) {
     const std::shared_ptr<Device> device = deviceAt(handle);
-    return device ? device->write(report) : HidTransfer{HidIo::Failed, 0};
+    return device ? device->write(report, timeoutMs) : HidTransfer{HidIo::Failed, 0};
 }
 
 bool HidapiAccess::exists(const std::string& path) {

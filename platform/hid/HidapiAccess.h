@@ -10,9 +10,10 @@
 
 namespace lc::platform {
 
-// HidAccess on hidapi's hidraw backend. Each handle is one hid_open_path of its own. A transfer keeps
-// its device alive while it runs, so close() from another thread only lets go of the handle and the
-// device is closed when the last transfer on it returns. hidapi keeps a process-wide error text that
+// HidAccess on hidapi's hidraw backend. Each handle is one hid_open_path of its own, with a thread of
+// its own for writes. A transfer keeps its device alive while it runs, so close() from another thread
+// only lets go of the handle and the device is closed when the last transfer on it returns and a
+// write left under way in the kernel has ended. hidapi keeps a process-wide error text that
 // enumeration, opening and closing all write, so those calls are made one at a time.
 class HidapiAccess final : public HidAccess {
   public:

@@ -11,17 +11,10 @@
 #include "vocabulary/ControlIds.h"
 
 namespace lc {
-namespace {
-
-// The same limit as a request's write; the write is not retried here: a frame that does not reach
-// the logger brings no acknowledgement, and the worker writes it again after its read timeout.
-constexpr int FrameWriteTimeoutMs = 500;
-
-}  // namespace
 
 FirmwareUpdate::FirmwareUpdate(DeviceSession& session, const FirmwareImages& images, platform::HidAccess& hid,
-                               platform::Ui ui, platform::UiDispatch& uiDispatch)
-    : session_(session), images_(images), hid_(hid), ui_(ui), uiDispatch_(uiDispatch) {}
+                               platform::Ui ui, platform::UiDispatch& uiDispatch, LinkTiming timing)
+    : session_(session), images_(images), hid_(hid), ui_(ui), uiDispatch_(uiDispatch), timing_(timing) {}
 
 bool FirmwareUpdate::StartFirmwareUpdate(const DeviceInfo& info) {
     if (session_.updateState.load() != UpdateState::Idle) {
@@ -115,11 +108,11 @@ FirmwareUpdate::NextFrame FirmwareUpdate::buildNextFrame() {
 }
 
 void FirmwareUpdate::writeCurrentFrame() {
-    // HidAccess writes are synchronous: when write() returns nothing is left outstanding on the
-    // handle, so a frame written again after a timeout never meets an earlier write still in use.
-    // The outcome is not looked at: a lost frame brings no acknowledgement, and the worker's read
-    // timeout leads to a resend or to the removal handling.
-    hid_.write(session_.writeHandle.load(), session_.txReport, FrameWriteTimeoutMs);
+    // Within a request's write limit, and never over a write still under way. Not retried here: the
+    // outcome is not looked at, as a lost frame brings no acknowledgement and the worker's silence
+    // pace leads to a resend, to the end of the transfer, or to the removal handling.
+    hid_.write(session_.writeHandle.load(), session_.txReport,
+               static_cast<int>(timing_.writeAttempt.count()));
 }
 
 void FirmwareUpdate::enterAwaitingRestart() {

@@ -5,6 +5,7 @@
 
 #include "link/DeviceSession.h"
 #include "link/FirmwareFrameSender.h"
+#include "link/LinkTiming.h"
 #include "platform/HidAccess.h"
 #include "platform/Ui.h"
 #include "platform/UiDispatch.h"
@@ -18,7 +19,7 @@ namespace lc {
 class FirmwareUpdate : public FirmwareFrameSender {
   public:
     FirmwareUpdate(DeviceSession& session, const FirmwareImages& images, platform::HidAccess& hid,
-                   platform::Ui ui, platform::UiDispatch& uiDispatch);
+                   platform::Ui ui, platform::UiDispatch& uiDispatch, LinkTiming timing = {});
 
     // UI thread, for the write request. True when the request is taken here (a transfer started, one
     // is under way, or more than one logger is attached); false when this logger has nothing to
@@ -42,6 +43,7 @@ class FirmwareUpdate : public FirmwareFrameSender {
     platform::HidAccess& hid_;
     platform::Ui ui_;
     platform::UiDispatch& uiDispatch_;
+    LinkTiming timing_;
     // Set while the UI thread writes the first frame: the worker, which may already hold its
     // acknowledgement, waits for that write to return before it touches txReport or the handle.
     std::atomic<bool> firstFrameWriting_{false};

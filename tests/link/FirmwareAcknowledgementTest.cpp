@@ -31,13 +31,13 @@ struct TransferBench : LinkBench {
     RecordingFrameSender sender;
     sim::VirtualLogger* logger = nullptr;
 
-    TransferBench() {
+    explicit TransferBench(LinkTiming timing = {}) {
         logger = &bus.plugIn(sim::DemoLogger());
         session.txReport[1] = 0x93;
         session.imageLength.store(62464);
         session.imageOffset.store(56);
         session.updateState.store(UpdateState::Transferring);
-        start(&sender);
+        start(&sender, timing);
         takeNotice(LinkEvent::Opened);
     }
 };
@@ -74,6 +74,38 @@ TEST(FirmwareAcknowledgement, SilenceForASecondWritesTheSameFrameAgain) {
     ASSERT_TRUE(bench.pumpUntil([&] { return !bench.sender.calls().empty(); }, 1500ms));
 
     EXPECT_EQ(bench.sender.calls(), std::vector<bool>{true});
+}
+
+TEST(FirmwareAcknowledgement, ALoggerThatAcknowledgesNoRepeatIsLetGoAndOpenedAfresh) {
+    LinkTiming quick;
+    quick.firmwareFramePace = 100ms;
+    quick.firmwareFrameRepeats = 3;
+    TransferBench bench(quick);
+
+    // Let go as if it had left, so that the window abandons the transfer with its interruption message.
+    ASSERT_TRUE(bench.pumpUntil([&] { return bench.session.linkEvent.load() == LinkEvent::Removed; }, 5s));
+    EXPECT_EQ(bench.sender.calls(), std::vector<bool>(3, true));
+    EXPECT_EQ(bench.session.writeHandle.load(), platform::InvalidHidHandle);
+    EXPECT_TRUE(bench.messages.shown.empty());
+
+    bench.session.updateState.store(UpdateState::Idle);  // as the window does when it abandons it
+    bench.session.linkEvent.store(LinkEvent::None);
+    EXPECT_TRUE(bench.takeNotice(LinkEvent::Opened));
+    EXPECT_EQ(bench.sender.calls().size(), 3u);
+}
+
+TEST(FirmwareAcknowledgement, AnAcknowledgementStartsTheRepeatCountAfresh) {
+    LinkTiming quick;
+    quick.firmwareFramePace = 300ms;
+    quick.firmwareFrameRepeats = 2;
+    TransferBench bench(quick);
+    ASSERT_TRUE(bench.pumpUntil([&] { return bench.sender.calls().size() == 2; }));
+
+    bench.bus.sendInputReport(*bench.logger, Frame(0x93, 6));
+
+    ASSERT_TRUE(bench.pumpUntil([&] { return bench.sender.calls().size() == 5; }, 5s));
+    EXPECT_EQ(bench.sender.calls(), (std::vector<bool>{true, true, false, true, true}));
+    EXPECT_EQ(bench.session.linkEvent.load(), LinkEvent::None);
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ struct LinkBench {
     Link link{session, bus, messages};
     std::unique_ptr<LinkWorker> worker;
 
-    void start(FirmwareFrameSender* firmware = nullptr) {
-        worker = std::make_unique<LinkWorker>(session, bus, uiDispatch, messages, firmware);
+    void start(FirmwareFrameSender* firmware = nullptr, LinkTiming timing = {}) {
+        worker = std::make_unique<LinkWorker>(session, bus, uiDispatch, messages, firmware, timing);
         worker->start();
     }
 
@@ -62,6 +62,9 @@ struct LinkBench {
         takeNotice(LinkEvent::Opened);
         return logger;
     }
+
+    // As a transaction does while it waits for its reply: the worker keeps what it publishes.
+    void awaitReply() { session.replyAwaited.store(true); }
 
     bool published() const { return session.rxMarker.load(std::memory_order_acquire) >= 0; }
 };

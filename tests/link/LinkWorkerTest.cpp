@@ -30,6 +30,7 @@ TEST_P(WorkerInputReports, PublishesValidFramesAndDropsTheRest) {
     const ReportCase report = GetParam();
     LinkBench bench;
     sim::VirtualLogger& logger = bench.openLogger();
+    bench.awaitReply();
 
     bench.bus.sendInputReport(logger, Frame(0x55, report.frameLength, report.reportBytes));
     // A valid report after it shows whether the worker read on.
@@ -120,6 +121,7 @@ TEST(LinkWorker, ReadsNothingWhileTheOpenedNoticeIsPending) {
     sim::VirtualLogger& logger = bench.bus.plugIn(sim::DemoLogger());
     bench.start();
     ASSERT_TRUE(bench.pumpUntil([&] { return bench.session.linkEvent.load() == LinkEvent::Opened; }));
+    bench.awaitReply();
 
     bench.bus.sendInputReport(logger, Frame(0x55, 6));
     std::this_thread::sleep_for(50ms);
@@ -146,6 +148,7 @@ TEST_P(LinkWorkerStop, StopsAndJoinsPromptly) {
     } else {
         sim::VirtualLogger& logger = bench.openLogger();
         if (GetParam() == Busy::AwaitingHandBack) {
+            bench.awaitReply();
             bench.bus.sendInputReport(logger, Frame(0x55, 6));
             ASSERT_TRUE(bench.pumpUntil([&] { return bench.published(); }));
         }

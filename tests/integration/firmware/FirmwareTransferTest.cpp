@@ -224,6 +224,7 @@ TEST_F(FirmwareTransfer, AReportLeftPublishedDoesNotStallTheFirstFrame) {
     const DeviceInfo info = TakeOpenedLogger();
     sim::InputReport stray;
     stray.bytes = {0x01, 0x55, 6};
+    session.replyAwaited.store(true);  // kept for a transaction that still holds it
     bus.sendInputReport(logger, stray);
     ASSERT_TRUE(PumpUntil([&] { return session.rxMarker.load() >= 0; }));
 

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/resources/ControlIds.h"
 #include "sim/LoggerPresets.h"
 #include "tests/app/ToolUnderTest.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc::testing {
 namespace {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/resources/ControlIds.h"
 #include "sim/BlockFields.h"
 #include "sim/LoggerPresets.h"
 #include "tests/app/ToolUnderTest.h"
 #include "tests/world/SystemLocale.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc::testing {
 namespace {

@@ -7,13 +7,13 @@
 #include <cstdlib>
 
 #include "app/main/ConfigurationWindow.h"
-#include "app/resources/ControlIds.h"
 #include "platform/Text.h"
 #include "sim/BlockFields.h"
 #include "sim/LoggerPresets.h"
 #include "sim/VirtualHidBus.h"
 #include "tests/integration/WindowOnBus.h"
 #include "tests/world/SystemLocale.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc {
 namespace {

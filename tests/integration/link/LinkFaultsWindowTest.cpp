@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "app/resources/ControlIds.h"
 #include "sim/LoggerPresets.h"
 #include "tests/integration/WindowOnBus.h"
 #include "tests/integration/firmware/TestImages.h"
+#include "vocabulary/ControlIds.h"
 
 namespace lc::testing {
 namespace {

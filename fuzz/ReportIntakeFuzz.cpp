@@ -1,8 +1,8 @@
 // Input reports of any bytes and lengths from an open logger, taken by the real link worker thread on
-// the virtual bus, with this thread as the UI thread. Properties: every full report with a legal
-// frame length is published, in order and unchanged, with a payload length of frame length - 6,
-// never more than 58 bytes; every full report with an illegal frame length is told as such once and
-// never published; a short report is neither; and the worker takes the next report after all of them.
+// the virtual bus, with this thread as the UI thread waiting for replies. Properties: every full report with
+// a legal frame length is published, in order and unchanged, with a payload length of frame length - 6, never
+// more than 58 bytes; every full report with an illegal frame length is told as such once and never
+// published; a short report is neither; and the worker takes the next report after all of them.
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -34,6 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testing::LinkBench& bench = link.bench;
     Require(bench.session.readHandle.load() != platform::InvalidHidHandle, "the logger is open");
 
+    // This thread plays the transaction that waits for replies: a report nobody waits for is thrown
+    // away by the worker, not published.
+    bench.session.replyAwaited.store(true);
     fuzz::FuzzInput in(data, size);
     std::vector<platform::HidReport> expectPublished;
     std::size_t expectTold = 0;
@@ -70,10 +73,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Require(published < expectPublished.size() && report == expectPublished[published],
                     "the legal reports are published in order and unchanged");
             ++published;
-            HandBackReport(bench.session);
+            // Handed back still waiting, so that the worker publishes the next report too.
+            bench.session.rxMarker.store(NothingOutstanding, std::memory_order_release);
             return published == expectPublished.size();
         },
         10s);
+    bench.session.replyAwaited.store(false);
     Require(drained, "the worker takes the report after all of them");
     Require(bench.messages.shown.size() == expectTold &&
                 std::all_of(bench.messages.shown.begin(), bench.messages.shown.end(),
